@@ -1,0 +1,168 @@
+// Engine.h -- the engine object: window, display, draw table, input, sound state and status.
+// One global instance, Vorel, owns the process through Entry.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "engine/core/Status.h"
+#include "engine/graphics/DrawTable.h"
+#include "engine/platform/Platform.h"
+
+namespace engine::sound {
+class SoundX;
+}
+
+namespace engine::core {
+
+inline constexpr int kKeyBufferSize = 1000;
+inline constexpr int kShowNormal = 1;
+
+class Engine {
+ public:
+  Engine();
+  ~Engine();
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
+
+  // Chooses the backend; called by the program before Entry. The platform must outlive the
+  // engine's use of it.
+  void AttachPlatform(platform::Platform* platform) { platform_ = platform; }
+  // Releases every object the platform made (sound buffers and device, surfaces, display
+  // object) and forgets the platform; called before the platform goes away.
+  void DetachPlatform();
+
+  // --- Process entry and main loop (MainLoop.cpp) ---
+
+  // Calls initialize() once, then runs the loop, calling run() whenever no message waits.
+  // Returns -1 after a failed start-up, else the quit message's exit code.
+  int Entry(const std::function<void()>& initialize, const std::function<void()>& run,
+            int showCommand = kShowNormal);
+  // Posts the quit message with exit code 0; the loop ends at its next pass.
+  void Quit();
+  // The window procedure: records input and follows focus and activation.
+  void WindowProc(const platform::Message& message);
+
+  // --- Start-up (Startup.cpp) ---
+
+  // Starts window, display and sound; the status names the step that failed.
+  bool Initialize(int fullscreen, int xres, int yres);
+  bool InitClass();
+  bool InitWindow();
+  bool ShowMain();
+  bool DDStart();
+  bool SoundStart();
+  // Releases back surface, primary surface and display object.
+  bool CleanUp();
+
+  // --- Display surfaces and presentation (graphics/Surfaces.cpp) ---
+
+  bool CreateSurface();
+  bool ViewLock();
+  bool ViewUnlock();
+  bool ViewUpdate();
+  void SetActive(int value) { active = value; }
+  void SetViewOrigin(int x, int y) {
+    viewOriginX = x;
+    viewOriginY = y;
+  }
+  // True between a successful ViewLock and its ViewUnlock; drawing is valid only then.
+  bool IsLocked() const { return locked_; }
+
+  // --- Status and reports (ErrorReport.cpp) ---
+
+  std::int32_t GetStatus() const { return status; }
+  void SetStatus(std::int32_t code);
+  void ReportError();
+
+  // --- Input (Input.cpp) ---
+
+  void PushKey(std::uint8_t c);
+  void SetKeyDown(std::uint8_t k);
+  void SetKeyUp(std::uint8_t k);
+  void MouseMove(std::int32_t x, std::int32_t y);
+  void MouseDown(std::int32_t code);
+  void MouseUp();
+  std::uint8_t GetKey();
+  std::uint8_t KeyDown(std::int32_t k) const;
+  std::int32_t GetMouseX() const { return mouseX; }
+  std::int32_t GetMouseY() const { return mouseY; }
+  std::int32_t GetMouseButton() const { return buttonCode; }
+  float GetMouseDX() const;
+  float GetMouseDY() const;
+
+  // --- Accessors ---
+
+  std::uint16_t* GetBackBuffer() const { return backBuffer; }
+  std::int32_t GetStride() const { return width; }
+  std::int32_t GetHeight() const { return height; }
+  std::int32_t GetPitch() const { return pitch; }
+  platform::WindowHandle GetWindow() const { return window; }
+  platform::Platform* GetPlatform() const { return platform_; }
+
+  // --- Fields, in the engine's declaration order ---
+
+  std::uint16_t* backBuffer = nullptr;
+  std::vector<std::int32_t> rowOffsets;  // rows 0 to height inclusive, sized by CreateSurface
+  std::int32_t height = 0;
+  std::int32_t width = 0;  // drawing width until CreateSurface, then the stride in pixels
+  std::int32_t pitch = 0;
+  graphics::DrawTable draw;
+  std::uintptr_t instance = 0;
+  std::int32_t showCommand = 0;
+  std::int32_t status = NO_INIT;
+  std::int32_t requestedFullScreen = 0;
+  std::int32_t requestedWidth = -1;
+  std::int32_t requestedHeight = -1;
+  std::int32_t fullScreen = 0;
+  std::int32_t screenWidth = 0, screenHeight = 0;
+  std::int32_t screenDepth = 0;
+  std::int32_t clipLeft = 0, clipTop = 0, clipRight = 0, clipBottom = 0;
+  std::int32_t bufferSize = 0;
+  std::int32_t viewOriginX = 0, viewOriginY = 0;
+  std::int32_t active = 0;
+  platform::WindowHandle window = 0;
+  std::int32_t textRed = 0, textGreen = 0, textBlue = 0;
+  std::uint32_t textColour = 0;
+  std::int32_t keyCount = 0;
+  std::array<std::uint8_t, kKeyBufferSize> keyBuffer{};
+  std::array<std::uint8_t, 256> keyDownTable{};
+  std::int32_t mouseX = 0, mouseY = 0, previousX = 0, previousY = 0;
+  std::int32_t buttonHeld = 0, buttonCode = 0, moved = 0;
+  std::unique_ptr<platform::DisplayDevice> displayObject;
+  std::unique_ptr<platform::Surface> primarySurface;
+  std::unique_ptr<platform::Surface> backSurface;
+
+  // Sound state.
+  std::unique_ptr<platform::SoundDevice> directSound;
+  std::uint32_t soundRate = 0;
+  std::int32_t soundBits = 0;
+  std::int32_t soundChannels = 0;
+  std::int32_t soundCount = 0;
+  std::int32_t soundCapacity = 0;
+  std::vector<sound::SoundX*> soundOwners;
+  std::vector<std::unique_ptr<platform::SoundBuffer>> soundBuffers;
+
+ private:
+  bool PeekMessage(platform::Message& message);
+  void TranslateMessage(const platform::Message& message);
+  void DestroyMainWindow();
+
+  platform::Platform* platform_ = nullptr;
+  platform::WindowHandle measuringWindow_ = 0;
+  bool locked_ = false;
+  // Messages posted by the engine itself (typed control characters), taken before the
+  // platform's queue, and the pending quit.
+  std::deque<platform::Message> posted_;
+  bool quitPosted_ = false;
+  std::int32_t quitCode_ = 0;
+};
+
+}  // namespace engine::core
+
+// The program-wide engine object.
+extern engine::core::Engine Vorel;

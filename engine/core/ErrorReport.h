@@ -1,0 +1,19 @@
+// ErrorReport.h -- the title and advice of each status code, as the report box shows them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace engine::core {
+
+struct ReportText {
+  std::string title;
+  std::string advice;
+};
+
+// Codes without a row of their own get the UNREGISTERED title and advice.
+ReportText ReportFor(std::int32_t code);
+// The whole text of the report box for code.
+std::string ReportMessage(std::int32_t code);
+
+}  // namespace engine::core

@@ -1,0 +1,67 @@
+// Voice.h -- one playback buffer's samples and play state, and the SoundBuffer that drives it.
+// Both sound backends keep their voices this way; the device's mixer reads them.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "engine/platform/SoundSystem.h"
+
+namespace engine::sound {
+
+struct Voice {
+  platform::WaveFormat format;
+  std::vector<std::uint8_t> data;
+  std::uint32_t position = 0;  // byte offset of the next frame to play
+  bool playing = false;
+  std::int32_t volume = 0;  // hundredths of a decibel
+  std::int32_t pan = 0;
+  bool lost = false;
+};
+
+// Serialises access to the voices between the game thread and the device's mixing thread.
+class VoiceLock {
+ public:
+  virtual ~VoiceLock() = default;
+  virtual void lock() = 0;
+  virtual void unlock() = 0;
+};
+
+// A lock for devices that mix on the game thread.
+class NoVoiceLock final : public VoiceLock {
+ public:
+  void lock() override {}
+  void unlock() override {}
+};
+
+class VoiceBuffer : public platform::SoundBuffer {
+ public:
+  VoiceBuffer(std::shared_ptr<Voice> voice, VoiceLock& lock);
+
+  platform::SoundResult GetCaps(std::uint32_t& bufferBytes) override;
+  // Hands out a staging copy; Unlock publishes it to the voice, so the mixer never reads a
+  // half-written buffer.
+  platform::SoundResult Lock(std::uint32_t offset, std::uint32_t bytes, void*& first,
+                             std::uint32_t& firstBytes, void*& second,
+                             std::uint32_t& secondBytes) override;
+  platform::SoundResult Unlock(void* first, std::uint32_t firstBytes, void* second,
+                               std::uint32_t secondBytes) override;
+  platform::SoundResult Restore() override;
+  platform::SoundResult SetCurrentPosition(std::uint32_t byteOffset) override;
+  platform::SoundResult SetVolume(std::int32_t level) override;
+  platform::SoundResult SetPan(std::int32_t pan) override;
+  platform::SoundResult Play() override;
+  platform::SoundResult Stop() override;
+
+  const std::shared_ptr<Voice>& GetVoice() const { return voice_; }
+
+ private:
+  std::shared_ptr<Voice> voice_;
+  VoiceLock& lock_;
+  std::vector<std::uint8_t> staging_;
+  bool stagingOut_ = false;
+};
+
+}  // namespace engine::sound
