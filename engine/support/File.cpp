@@ -1,0 +1,141 @@
+// File.cpp -- opening and closing files, and the existence test.
+#include "engine/support/File.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "engine/support/DebugLog.h"
+#include "engine/support/Path.h"
+
+namespace engine::support {
+
+namespace {
+
+// Misuse of the open flags is a programming error: it is logged, then the process ends.
+[[noreturn]] void Fatal(const char* text) {
+  Log.Write(text);
+  std::exit(-1);
+}
+
+bool Has(std::int32_t flags, std::int32_t flag) {
+  return (flags & flag) != 0;
+}
+
+}  // namespace
+
+File::File(std::string_view name, std::int32_t openFlags) {
+  Open(name, openFlags);
+}
+
+File::~File() {
+  Close();
+}
+
+std::int32_t File::Open(std::string_view name, std::int32_t openFlags) {
+  std::string mode;
+  if (Has(openFlags, FILE_APPEND)) {
+    if (Has(openFlags, FILE_READ)) {
+      Fatal("File::Open: Cannot open file in both APPEND and READ modes.\n");
+    }
+    if (Has(openFlags, FILE_WRITE)) {
+      Fatal("File::Open: Cannot open file in both APPEND and WRITE modes.\n");
+    }
+    mode = "a";
+    if (!Has(openFlags, FILE_AUTOCREATE) && Exists(name) == FILE_NOTEXIST) {
+      Log.Write("File::Open: File does not exist for append. (Use FILE_AUTOCREATE if desired)\n");
+      return FILE_NOTEXIST;
+    }
+    if (!Has(openFlags, FILE_LEAVEEOF)) mode += '+';
+  } else {
+    if (Has(openFlags, FILE_LEAVEEOF)) {
+      Log.Write("File::Open: (Warning only) FILE_LEAVEEOF only has meaning with FILE_APPEND.\n");
+    }
+    const bool read = Has(openFlags, FILE_READ);
+    const bool write = Has(openFlags, FILE_WRITE);
+    if (read && write) {
+      if (Has(openFlags, FILE_AUTOCREATE)) {
+        mode = "w+";
+      } else if (Exists(name) == FILE_NOTEXIST) {
+        Log.Write(
+            "File::Open: File does not exist for read/write. (Use FILE_AUTOCREATE if desired)\n");
+        return FILE_NOTEXIST;
+      } else {
+        mode = "r+";
+      }
+    } else if (read) {
+      if (Has(openFlags, FILE_AUTOCREATE)) {
+        Log.Write(
+            "File::Open: (Warning only) FILE_AUTOCREATE has no meaning when using FILE_READ "
+            "without FILE_APPEND or FILE_WRITE.\n");
+      }
+      if (Exists(name) == FILE_NOTEXIST) {
+        Log.Write("File::Open: File does not exist for read.\n");
+        return FILE_NOTEXIST;
+      }
+      mode = "r";
+    } else if (write) {
+      if (!Has(openFlags, FILE_AUTOCREATE) && Exists(name) == FILE_NOTEXIST) {
+        Log.Write("File::Open: File does not exist for write (Use FILE_AUTOCREATE is desired).\n");
+        return FILE_NOTEXIST;
+      }
+      mode = "w";
+    } else {
+      Fatal("File::Open: Must open file using FILE_APPEND, FILE_READ, or FILE_WRITE.\n");
+    }
+  }
+
+  if (Has(openFlags, FILE_NOTOPEN)) {
+    Fatal("File::Open: Cannot open a file using FILE_NOTOPEN command!!\n");
+  }
+  const bool random = Has(openFlags, RANDOM);
+  const bool sequential = Has(openFlags, SEQUENTIAL);
+  if (random && sequential) {
+    Fatal("File::Open: Cannot open in SEQUENTIAL and RANDOM access modes.\n");
+  }
+  if (!random && !sequential) {
+    Fatal("File::Open: Must open in SEQUENTIAL or RANDOM access mode.\n");
+  }
+  mode += random ? 'b' : 't';
+
+  // Reopening a record must not leak the stream it held.
+  Close();
+  // Names are at most 99 characters; a longer one is cut here but opened in full.
+  fileName.fill('\0');
+  std::copy_n(name.begin(), std::min(name.size(), kNameSize - 1), fileName.begin());
+  flags = openFlags;
+  mode_.fill('\0');
+  std::copy_n(mode.begin(), std::min(mode.size(), mode_.size() - 1), mode_.begin());
+  stream = std::fopen(ResolvePath(name).c_str(), mode_.data());
+  if (stream == nullptr) {
+    Fatal("File::Open: Unable to open file (reason unknown)\n");
+  }
+  return FILE_SUCCESS;
+}
+
+std::int32_t File::Close() {
+  if (Has(flags, FILE_NOTOPEN)) return 0;
+  if (stream == nullptr) {
+    flags = FILE_NOTOPEN;
+    return 0;
+  }
+  std::fflush(stream);
+  const int result = std::fclose(stream);
+  stream = nullptr;
+  flags = FILE_NOTOPEN;
+  return result;
+}
+
+std::int32_t File::Exists(std::string_view name) {
+  std::FILE* probe = std::fopen(ResolvePath(name).c_str(), "r");
+  if (probe == nullptr) return FILE_NOTEXIST;
+  std::fclose(probe);
+  return FILE_EXIST;
+}
+
+std::string_view File::Name() const {
+  const auto end = std::find(fileName.begin(), fileName.end(), '\0');
+  return {fileName.data(), static_cast<std::size_t>(end - fileName.begin())};
+}
+
+}  // namespace engine::support
