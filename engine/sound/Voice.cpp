@@ -7,6 +7,12 @@ namespace engine::sound {
 
 using platform::SoundResult;
 
+bool IsPlayableFormat(const platform::WaveFormat& f, std::uint32_t bytes) {
+  return f.formatTag == 1 && (f.channels == 1 || f.channels == 2) &&
+         (f.bitsPerSample == 8 || f.bitsPerSample == 16) && f.samplesPerSec > 0 &&
+         f.blockAlign == f.channels * f.bitsPerSample / 8 && bytes > 0 && bytes % f.blockAlign == 0;
+}
+
 VoiceBuffer::VoiceBuffer(std::shared_ptr<Voice> voice, VoiceLock& lock)
     : voice_(std::move(voice)), lock_(lock) {}
 

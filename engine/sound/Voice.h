@@ -11,6 +11,11 @@
 
 namespace engine::sound {
 
+// Whether a device can play a buffer of this format and length: PCM, mono or stereo, 8 or 16
+// bits, a positive rate, a block size that matches, and a non-empty whole number of blocks.
+// Called by each backend's CreateSoundBuffer.
+bool IsPlayableFormat(const platform::WaveFormat& format, std::uint32_t bytes);
+
 struct Voice {
   platform::WaveFormat format;
   std::vector<std::uint8_t> data;

@@ -23,9 +23,9 @@ void DebugLog::OpenLog(const char* name) {
 
 void DebugLog::Write(std::string_view text, std::string_view detail) {
   if (stream_ == nullptr) return;
-  std::fwrite(text.data(), 1, text.size(), stream_);
+  if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stream_);
   std::fputs("  ", stream_);
-  std::fwrite(detail.data(), 1, detail.size(), stream_);
+  if (!detail.empty()) std::fwrite(detail.data(), 1, detail.size(), stream_);
   std::fflush(stream_);
 }
 

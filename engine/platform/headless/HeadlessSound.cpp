@@ -34,12 +34,6 @@ class HeadlessBuffer final : public sound::VoiceBuffer {
   Faults& faults_;
 };
 
-bool Playable(const WaveFormat& f, std::uint32_t bytes) {
-  return f.formatTag == 1 && (f.channels == 1 || f.channels == 2) &&
-         (f.bitsPerSample == 8 || f.bitsPerSample == 16) && f.samplesPerSec > 0 &&
-         f.blockAlign == f.channels * f.bitsPerSample / 8 && bytes > 0 && bytes % f.blockAlign == 0;
-}
-
 class HeadlessSoundDevice final : public SoundDevice {
  public:
   HeadlessSoundDevice(Faults& faults,
@@ -54,7 +48,7 @@ class HeadlessSoundDevice final : public SoundDevice {
                                 std::unique_ptr<SoundBuffer>& buffer) override {
     buffer.reset();
     if (auto fault = faults_.Next(Op::kCreateSoundBuffer)) return Injected(fault);
-    if (!Playable(desc.format, desc.bufferBytes)) return SoundResult::kInvalidParam;
+    if (!sound::IsPlayableFormat(desc.format, desc.bufferBytes)) return SoundResult::kInvalidParam;
     auto voice = std::make_shared<sound::Voice>();
     voice->format = desc.format;
     voice->data.assign(desc.bufferBytes, desc.format.bitsPerSample == 8 ? 0x80 : 0x00);

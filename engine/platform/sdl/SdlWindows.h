@@ -1,0 +1,69 @@
+// SdlWindows.h -- the window and message services of the desktop backend.
+#pragma once
+
+#include <SDL_mouse.h>
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "engine/platform/WindowSystem.h"
+#include "engine/platform/sdl/SdlEvents.h"
+#include "engine/platform/sdl/SdlScreen.h"
+
+struct SDL_Window;
+
+namespace engine::platform::sdl {
+
+class SdlWindows final : public WindowSystem, private EventContext {
+ public:
+  SdlWindows(std::string appTitle, std::shared_ptr<SdlScreen> screen);
+  ~SdlWindows() override;
+  SdlWindows(const SdlWindows&) = delete;
+  SdlWindows& operator=(const SdlWindows&) = delete;
+
+  // Starts the video subsystem. A desktop without a display (SDL's silent fallback to its
+  // invisible driver) is a failure unless that driver was asked for by name.
+  bool RegisterClass(const WindowClass& windowClass) override;
+  // The display the engine draws for is its 16-bit back buffer, whatever the desktop's depth.
+  int DesktopDepth() override { return 16; }
+  int DesktopWidth() override;
+  int DesktopHeight() override;
+  // SDL places and sizes the client area, so the outer size asked for becomes the client
+  // size. The handle is the SDL window id.
+  WindowHandle CreateWindow(const WindowParams& params) override;
+  void DestroyWindow(WindowHandle window) override;
+  Rect GetClientRect(WindowHandle window) override;
+  Point ClientToScreen(WindowHandle window, Point client) override;
+  void ShowWindow(WindowHandle window, int showCommand) override;
+  bool UpdateWindow(WindowHandle window) override;
+  WindowHandle GetForegroundWindow() override;
+  bool PeekMessage(Message& message) override;
+  // Always written to standard error; shown as a dialog too where a display can show one.
+  void MessageBox(WindowHandle owner, std::string_view text, std::string_view caption) override;
+
+  // Destroys every window and the cursor; called before SDL shuts down.
+  void Shutdown();
+
+ private:
+  WindowHandle Resolve(std::uint32_t windowId) override;
+  WindowHandle MainWindow() override;
+  Point ToPicture(WindowHandle window, Point point) override;
+
+  SDL_Window* Find(WindowHandle window) const;
+  bool CanShowDialogs() const;
+
+  std::string appTitle_;
+  std::shared_ptr<SdlScreen> screen_;
+  std::string className_;
+  bool videoStarted_ = false;
+  bool noDisplay_ = false;
+  SDL_Cursor* cursor_ = nullptr;
+  std::map<WindowHandle, SDL_Window*> windows_;
+  WindowHandle shown_ = 0;  // the main window: the one most recently shown
+  bool focusSeen_ = false;
+  std::deque<Message> pending_;  // messages made by an event, not yet removed
+};
+
+}  // namespace engine::platform::sdl

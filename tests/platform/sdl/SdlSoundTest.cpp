@@ -1,0 +1,155 @@
+// SdlSoundTest.cpp -- the SDL sound device: buffer formats, voice registration, and the
+// silent fallback where no audio output opens.
+#include "engine/platform/sdl/SdlSound.h"
+
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <cstring>
+#include <string>
+
+#include "tests/platform/sdl/SdlEngineRun.h"
+
+namespace engine::platform::sdl {
+namespace {
+
+using tests::ScopedEnv;
+
+WaveFormat Pcm(std::uint16_t channels, std::uint16_t bits, std::uint32_t rate = 22050) {
+  WaveFormat f;
+  f.formatTag = 1;
+  f.channels = channels;
+  f.bitsPerSample = bits;
+  f.samplesPerSec = rate;
+  f.blockAlign = static_cast<std::uint16_t>(channels * bits / 8);
+  f.avgBytesPerSec = rate * f.blockAlign;
+  return f;
+}
+
+BufferDesc Desc(const WaveFormat& format, std::uint32_t bytes) {
+  BufferDesc desc;
+  desc.bufferBytes = bytes;
+  desc.format = format;
+  return desc;
+}
+
+class SdlSoundTest : public ::testing::Test {
+ protected:
+  ~SdlSoundTest() override { SDL_Quit(); }
+
+  ScopedEnv audio_{"SDL_AUDIODRIVER", "dummy"};
+};
+
+TEST_F(SdlSoundTest, CreatesBuffersOnlyForPlayableFormats) {
+  SdlSoundSystem system;
+  const auto device = system.CreateDevice();
+  ASSERT_NE(device, nullptr);
+
+  WaveFormat float32 = Pcm(1, 32);
+  float32.formatTag = 3;
+  WaveFormat badAlign = Pcm(2, 16);
+  badAlign.blockAlign = 2;
+  struct Case {
+    std::string name;
+    BufferDesc desc;
+    SoundResult expected;
+  };
+  const Case cases[] = {
+      {"mono 8-bit", Desc(Pcm(1, 8), 100), SoundResult::kOk},
+      {"mono 16-bit", Desc(Pcm(1, 16), 100), SoundResult::kOk},
+      {"stereo 8-bit", Desc(Pcm(2, 8), 100), SoundResult::kOk},
+      {"stereo 16-bit", Desc(Pcm(2, 16, 44100), 400), SoundResult::kOk},
+      {"not PCM", Desc(float32, 400), SoundResult::kInvalidParam},
+      {"no channels", Desc(Pcm(0, 16), 100), SoundResult::kInvalidParam},
+      {"three channels", Desc(Pcm(3, 16), 600), SoundResult::kInvalidParam},
+      {"24-bit", Desc(Pcm(1, 24), 300), SoundResult::kInvalidParam},
+      {"rate 0", Desc(Pcm(1, 16, 0), 100), SoundResult::kInvalidParam},
+      {"block size does not match", Desc(badAlign, 100), SoundResult::kInvalidParam},
+      {"empty", Desc(Pcm(1, 16), 0), SoundResult::kInvalidParam},
+      {"half a sample frame at the end", Desc(Pcm(2, 16), 102), SoundResult::kInvalidParam},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::unique_ptr<SoundBuffer> buffer;
+    EXPECT_EQ(device->CreateSoundBuffer(c.desc, buffer), c.expected);
+    EXPECT_EQ(buffer != nullptr, c.expected == SoundResult::kOk);
+  }
+}
+
+TEST_F(SdlSoundTest, BuffersStartSilentAndTheirVoicesLiveAsLongAsThey) {
+  SdlSoundSystem system;
+  const auto device = system.CreateDevice();
+  ASSERT_TRUE(system.Output().HasDevice());
+  std::unique_ptr<SoundBuffer> eight, sixteen;
+  ASSERT_EQ(device->CreateSoundBuffer(Desc(Pcm(1, 8), 64), eight), SoundResult::kOk);
+  ASSERT_EQ(device->CreateSoundBuffer(Desc(Pcm(1, 16), 64), sixteen), SoundResult::kOk);
+  EXPECT_EQ(system.Output().VoiceCount(), 2u);
+
+  auto* voice8 = dynamic_cast<sound::VoiceBuffer*>(eight.get());
+  auto* voice16 = dynamic_cast<sound::VoiceBuffer*>(sixteen.get());
+  ASSERT_NE(voice8, nullptr);
+  ASSERT_NE(voice16, nullptr);
+  EXPECT_EQ(voice8->GetVoice()->data, std::vector<std::uint8_t>(64, 0x80));
+  EXPECT_EQ(voice16->GetVoice()->data, std::vector<std::uint8_t>(64, 0x00));
+
+  eight.reset();
+  EXPECT_EQ(system.Output().VoiceCount(), 1u);
+  sixteen.reset();
+  EXPECT_EQ(system.Output().VoiceCount(), 0u);
+}
+
+// The buffers lock through the running device; writing and reading them must not deadlock
+// with its callback thread.
+TEST_F(SdlSoundTest, WritesReachTheVoiceThroughTheDeviceLock) {
+  SdlSoundSystem system;
+  const auto device = system.CreateDevice();
+  std::unique_ptr<SoundBuffer> buffer;
+  ASSERT_EQ(device->CreateSoundBuffer(Desc(Pcm(2, 16), 16), buffer), SoundResult::kOk);
+  for (int round = 0; round < 50; ++round) {
+    void* first = nullptr;
+    void* second = nullptr;
+    std::uint32_t firstBytes = 0, secondBytes = 0;
+    ASSERT_EQ(buffer->Lock(0, 16, first, firstBytes, second, secondBytes), SoundResult::kOk);
+    ASSERT_EQ(firstBytes, 16u);
+    std::memset(first, round, firstBytes);
+    ASSERT_EQ(buffer->Unlock(first, firstBytes, second, secondBytes), SoundResult::kOk);
+    ASSERT_EQ(buffer->Play(), SoundResult::kOk);
+  }
+  const auto& voice = dynamic_cast<sound::VoiceBuffer&>(*buffer).GetVoice();
+  EXPECT_EQ(voice->data, std::vector<std::uint8_t>(16, 49));
+}
+
+TEST_F(SdlSoundTest, WithoutAudioOutputTheDeviceStillWorksAndSaysSoOnce) {
+  ScopedEnv missing("SDL_AUDIODRIVER", "no-such-audio-driver");
+  SdlSoundSystem system;
+  testing::internal::CaptureStderr();
+  const auto first = system.CreateDevice();
+  const auto second = system.CreateDevice();
+  const std::string said = testing::internal::GetCapturedStderr();
+
+  ASSERT_NE(first, nullptr);
+  ASSERT_NE(second, nullptr);
+  EXPECT_NE(said.find("no audio output"), std::string::npos) << said;
+  EXPECT_EQ(said.find("no audio output"), said.rfind("no audio output")) << said;
+  // SDL's dummy driver takes the output, so the game's timing stays as with sound.
+  EXPECT_TRUE(system.Output().HasDevice());
+  std::unique_ptr<SoundBuffer> buffer;
+  EXPECT_EQ(first->CreateSoundBuffer(Desc(Pcm(1, 16), 64), buffer), SoundResult::kOk);
+}
+
+TEST_F(SdlSoundTest, ClosingTheDeviceLeavesBuffersUsable) {
+  SdlSoundSystem system;
+  const auto device = system.CreateDevice();
+  std::unique_ptr<SoundBuffer> buffer;
+  ASSERT_EQ(device->CreateSoundBuffer(Desc(Pcm(1, 16), 64), buffer), SoundResult::kOk);
+  system.Shutdown();
+  EXPECT_FALSE(system.Output().HasDevice());
+  EXPECT_EQ(buffer->Play(), SoundResult::kOk);
+  EXPECT_EQ(buffer->SetVolume(-500), SoundResult::kOk);
+  buffer.reset();
+  EXPECT_EQ(system.Output().VoiceCount(), 0u);
+}
+
+}  // namespace
+}  // namespace engine::platform::sdl
