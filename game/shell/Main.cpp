@@ -1,14 +1,17 @@
-#include "engine/core/Engine.h"
-#include "engine/platform/headless/HeadlessPlatform.h"
-int main() {
-  engine::platform::headless::HeadlessPlatform p;
-  Vorel.AttachPlatform(&p);
-  int frames = 0;
-  int rc = Vorel.Entry([] { Vorel.Initialize(1, 800, 600); },
-                       [&] {
-                         if (++frames == 10) Vorel.Quit();
-                         Vorel.ViewUpdate();
-                       });
-  Vorel.DetachPlatform();
-  return rc;
+// Main.cpp -- the process entry of curbside.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "game/shell/CommandLine.h"
+#include "game/shell/Program.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const game::shell::CommandLine commandLine = game::shell::ParseCommandLine(args);
+  if (!commandLine.error.empty()) {
+    std::cerr << "curbside: " << commandLine.error << "\n\n" << game::shell::UsageText();
+    return 2;
+  }
+  return game::shell::RunProgram(commandLine.options, std::cout, std::cerr);
 }

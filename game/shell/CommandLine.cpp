@@ -1,0 +1,108 @@
+// CommandLine.cpp -- parsing the options; "--name value" and "--name=value" are both accepted.
+#include "game/shell/CommandLine.h"
+
+#include <charconv>
+
+namespace game::shell {
+
+namespace {
+
+std::optional<long> ParsePositive(const std::string& text, long high) {
+  long value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || value < 1 || value > high) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// "WxHxD", each a positive number.
+std::optional<DesktopSize> ParseDesktop(const std::string& text) {
+  const std::size_t first = text.find('x');
+  const std::size_t second = first == std::string::npos ? first : text.find('x', first + 1);
+  if (second == std::string::npos) return std::nullopt;
+  const auto w = ParsePositive(text.substr(0, first), 65535);
+  const auto h = ParsePositive(text.substr(first + 1, second - first - 1), 65535);
+  const auto d = ParsePositive(text.substr(second + 1), 64);
+  if (!w || !h || !d) return std::nullopt;
+  return DesktopSize{static_cast<int>(*w), static_cast<int>(*h), static_cast<int>(*d)};
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+  CommandLine result;
+  Options& o = result.options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string name = args[i];
+    std::optional<std::string> inlineValue;
+    if (const std::size_t eq = name.find('=');
+        name.rfind("--", 0) == 0 && eq != std::string::npos) {
+      inlineValue = name.substr(eq + 1);
+      name.resize(eq);
+    }
+    // Takes the option's value from "=value" or from the next argument.
+    auto value = [&]() -> std::optional<std::string> {
+      if (inlineValue) return inlineValue;
+      if (i + 1 < args.size()) return args[++i];
+      return std::nullopt;
+    };
+    auto fail = [&](const std::string& why) {
+      result.error = why;
+      return result;
+    };
+    const bool takesValue = name == "--frames" || name == "--script" || name == "--record" ||
+                            name == "--desktop" || name == "--data";
+    if (!takesValue && inlineValue) return fail("option " + name + " takes no value");
+
+    if (name == "--windowed") {
+      o.windowed = true;
+    } else if (name == "--headless") {
+      o.headless = true;
+    } else if (name == "--help" || name == "-h") {
+      o.help = true;
+    } else if (name == "--version") {
+      o.version = true;
+    } else if (takesValue) {
+      const std::optional<std::string> v = value();
+      if (!v || v->empty()) return fail("option " + name + " needs a value");
+      if (name == "--frames") {
+        o.frames = ParsePositive(*v, 2'000'000'000L);
+        if (!o.frames) return fail("--frames needs a whole number of frames, 1 or more");
+      } else if (name == "--script") {
+        o.script = *v;
+      } else if (name == "--record") {
+        o.record = *v;
+      } else if (name == "--desktop") {
+        o.desktop = ParseDesktop(*v);
+        if (!o.desktop) return fail("--desktop needs WIDTHxHEIGHTxDEPTH, such as 1024x768x16");
+      } else {
+        o.data = *v;
+      }
+    } else {
+      return fail("unknown option '" + args[i] + "'");
+    }
+  }
+  if (o.desktop && !o.headless) result.error = "--desktop is for --headless runs only";
+  return result;
+}
+
+std::string UsageText() {
+  return "Usage: curbside [options]\n"
+         "  --windowed          run in an 800 x 600 window instead of full screen\n"
+         "  --headless          use the headless platform (no window, no sound device)\n"
+         "  --frames N          end the program after frame N has been presented\n"
+         "  --script FILE       feed input events from FILE\n"
+         "  --record FILE       write every input message the game receives to FILE\n"
+         "  --desktop WxHxD     headless only: the desktop size and depth start-up measures\n"
+         "  --data DIR          the folder holding Images/ and Sounds/\n"
+         "  --help, --version\n"
+         "\n"
+         "Escape ends the game from every screen.\n";
+}
+
+std::string VersionText() {
+  return "curbside " CURBSIDE_VERSION "\n";
+}
+
+}  // namespace game::shell

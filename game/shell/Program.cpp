@@ -1,0 +1,112 @@
+// Program.cpp -- runs the engine on the chosen platform.
+#include "game/shell/Program.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <ostream>
+#include <sstream>
+
+#include "engine/core/Engine.h"
+#include "engine/platform/headless/HeadlessPlatform.h"
+#include "engine/platform/sdl/SdlPlatform.h"
+#include "engine/support/Path.h"
+#include "game/shell/Callbacks.h"
+#include "game/shell/ScriptedWindows.h"
+
+namespace game::shell {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool IsFolder(const fs::path& path) {
+  std::error_code ignored;
+  return fs::is_directory(path, ignored);
+}
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+std::unique_ptr<engine::platform::Platform> MakePlatform(const Options& options) {
+  if (!options.headless) return engine::platform::sdl::MakeSdlPlatform({});
+  engine::platform::headless::DesktopConfig desktop;
+  if (options.desktop) {
+    desktop.width = options.desktop->width;
+    desktop.height = options.desktop->height;
+    desktop.depth = options.desktop->depth;
+  }
+  return std::make_unique<engine::platform::headless::HeadlessPlatform>(desktop);
+}
+
+}  // namespace
+
+std::string DefaultDataFolder() {
+  if (IsFolder("Images") || IsFolder("Sounds")) return "";
+  if (IsFolder(CURBSIDE_BUILD_DATA_DIR)) return CURBSIDE_BUILD_DATA_DIR;
+  return "";
+}
+
+int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
+  if (options.help) {
+    out << UsageText();
+    return 0;
+  }
+  if (options.version) {
+    out << VersionText();
+    return 0;
+  }
+
+  if (!options.data.empty() && !IsFolder(options.data)) {
+    err << "curbside: data folder '" << options.data << "' does not exist\n";
+    return 2;
+  }
+  engine::support::SetDataFolder(options.data.empty() ? DefaultDataFolder() : options.data);
+
+  std::vector<ScriptEvent> events;
+  if (!options.script.empty()) {
+    std::ifstream in(options.script, std::ios::binary);
+    if (!in) {
+      err << "curbside: cannot read script '" << options.script << "'\n";
+      return 2;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    ScriptParse parse = ParseScript(text.str());
+    if (!parse.error.empty()) {
+      err << "curbside: " << options.script << ": " << parse.error << "\n";
+      return 2;
+    }
+    events = std::move(parse.events);
+  }
+  std::unique_ptr<std::FILE, FileCloser> record;
+  if (!options.record.empty()) {
+    record.reset(std::fopen(options.record.c_str(), "w"));
+    if (!record) {
+      err << "curbside: cannot write record '" << options.record << "'\n";
+      return 2;
+    }
+  }
+
+  std::unique_ptr<engine::platform::Platform> backend = MakePlatform(options);
+  std::unique_ptr<engine::platform::Platform> scripted;
+  engine::platform::Platform* platform = backend.get();
+  if (!events.empty() || record) {
+    scripted = std::make_unique<ScriptedPlatform>(*backend, std::move(events), record.get());
+    platform = scripted.get();
+  }
+
+  SetFullScreen(options.windowed ? 0 : 1);
+  long frame = 0;
+  Vorel.AttachPlatform(platform);
+  const int code = Vorel.Entry(initialize, [&] {
+    run();
+    if (options.frames && ++frame == *options.frames) Vorel.Quit();
+  });
+  Vorel.DetachPlatform();
+  return code & 0xFF;
+}
+
+}  // namespace game::shell

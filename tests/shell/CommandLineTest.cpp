@@ -1,0 +1,64 @@
+// Option parsing: values in both spellings, and every refusal with its reason.
+#include <gtest/gtest.h>
+
+#include "game/shell/CommandLine.h"
+
+namespace {
+
+using game::shell::ParseCommandLine;
+
+TEST(CommandLine, NoArgumentsMeansFullScreenOnTheDesktop) {
+  const auto parsed = ParseCommandLine({});
+  EXPECT_TRUE(parsed.error.empty());
+  EXPECT_FALSE(parsed.options.windowed);
+  EXPECT_FALSE(parsed.options.headless);
+  EXPECT_FALSE(parsed.options.frames);
+}
+
+TEST(CommandLine, EveryOptionInBothSpellings) {
+  const auto parsed =
+      ParseCommandLine({"--windowed", "--headless", "--frames", "10", "--script=in.txt", "--record",
+                        "out.txt", "--desktop=1024x768x32", "--data", "assets"});
+  ASSERT_TRUE(parsed.error.empty()) << parsed.error;
+  const auto& o = parsed.options;
+  EXPECT_TRUE(o.windowed);
+  EXPECT_TRUE(o.headless);
+  EXPECT_EQ(o.frames, 10);
+  EXPECT_EQ(o.script, "in.txt");
+  EXPECT_EQ(o.record, "out.txt");
+  ASSERT_TRUE(o.desktop);
+  EXPECT_EQ(o.desktop->width, 1024);
+  EXPECT_EQ(o.desktop->height, 768);
+  EXPECT_EQ(o.desktop->depth, 32);
+  EXPECT_EQ(o.data, "assets");
+}
+
+TEST(CommandLine, HelpAndVersion) {
+  EXPECT_TRUE(ParseCommandLine({"--help"}).options.help);
+  EXPECT_TRUE(ParseCommandLine({"-h"}).options.help);
+  EXPECT_TRUE(ParseCommandLine({"--version"}).options.version);
+}
+
+TEST(CommandLine, RefusalsNameTheProblem) {
+  const std::pair<std::vector<std::string>, const char*> cases[] = {
+      {{"--frames"}, "needs a value"},
+      {{"--frames", "0"}, "--frames needs"},
+      {{"--frames", "-3"}, "--frames needs"},
+      {{"--frames", "12x"}, "--frames needs"},
+      {{"--frames", "99999999999999999999"}, "--frames needs"},
+      {{"--desktop", "1024x768", "--headless"}, "--desktop needs"},
+      {{"--desktop", "1024x768x16x2", "--headless"}, "--desktop needs"},
+      {{"--desktop", "0x768x16", "--headless"}, "--desktop needs"},
+      {{"--desktop", "1024x768x16"}, "--headless runs only"},
+      {{"--fullscreen"}, "unknown option '--fullscreen'"},
+      {{"frames"}, "unknown option 'frames'"},
+      {{"--windowed=yes"}, "takes no value"},
+      {{"--script="}, "needs a value"},
+  };
+  for (const auto& [args, why] : cases) {
+    const auto parsed = ParseCommandLine(args);
+    EXPECT_NE(parsed.error.find(why), std::string::npos) << args[0] << ": " << parsed.error;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+// The curbside executable run headless: exit codes, the debug log and the reports.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "tests/common/TempDir.h"
+
+namespace {
+
+struct Result {
+  int code = -1;
+  std::string out, err;
+};
+
+class Program : public testing::Test {
+ protected:
+  // Runs curbside with args in the test's folder.
+  Result Run(const std::string& args) {
+    const std::string command =
+        std::string("'") + CURBSIDE_EXE + "' " + args + " >stdout.txt 2>stderr.txt";
+    const int status = std::system(command.c_str());
+    Result result;
+    result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = dir.Read("stdout.txt");
+    result.err = dir.Read("stderr.txt");
+    return result;
+  }
+  std::string Log() const { return dir.Read("debug.txt"); }
+
+  tests::TempDir dir;
+};
+
+TEST_F(Program, HeadlessRunStartsLogsAndEnds) {
+  const Result r = Run("--headless --frames 10");
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  const std::string log = Log();
+  EXPECT_EQ(log.rfind("WindowsDX: Initialization started.\n  ", 0), 0u) << log;
+  EXPECT_NE(log.find("WinDX:: Back Buffer is a valid flip (back) buffer.\n  "), std::string::npos);
+  EXPECT_NE(log.find("WindowsDX: Initialization finished OK.\n  "), std::string::npos);
+}
+
+TEST_F(Program, DeepDesktopFailsWithTheDepthReport) {
+  const Result r = Run("--headless --desktop 1024x768x32 --frames 10");
+  EXPECT_EQ(r.code, 255);
+  EXPECT_EQ(r.err,
+            "Vorel\nUnable to start Vorel.\n\nError: BPP_FAILED (Screen depth not supported)\n\n"
+            "Vorel supports 16-bit screen depths ONLY!\n\nPlease adjust your screen depth to "
+            "16-bit as follows:\n- Right click on desktop\n- Select Properties\n- Goto Settings "
+            "Tab\n- Select High Color (16-bit)\n\n");
+  EXPECT_NE(Log().find("Vorel Error: BPP_FAILED (Screen depth not supported)\n"),
+            std::string::npos);
+}
+
+TEST_F(Program, WindowLargerThanTheDesktopFails) {
+  const Result r = Run("--headless --windowed --desktop 640x480x16");
+  EXPECT_EQ(r.code, 255);
+  EXPECT_NE(r.err.find("Error: REQSIZE_FAILED (Requested size too large)"), std::string::npos);
+  EXPECT_NE(Log().find("Vorel Error: REQSIZE_FAILED (Requested size too large)\n"),
+            std::string::npos);
+}
+
+TEST_F(Program, EscapeEndsTheGameAfterItsFrame) {
+  dir.Write("escape.txt", "5 key-down 27\n10 char z\n");
+  const Result r = Run("--headless --script escape.txt --record record.txt --frames 1000");
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(dir.Read("record.txt"), "5 key-down 27\n") << "frame 10 never ran";
+}
+
+TEST_F(Program, HelpVersionAndBadOptions) {
+  const Result help = Run("--help");
+  EXPECT_EQ(help.code, 0);
+  EXPECT_NE(help.out.find("--headless"), std::string::npos);
+  const Result version = Run("--version");
+  EXPECT_EQ(version.code, 0);
+  EXPECT_EQ(version.out.rfind("curbside ", 0), 0u);
+  const Result bad = Run("--bogus");
+  EXPECT_EQ(bad.code, 2);
+  EXPECT_NE(bad.err.find("unknown option '--bogus'"), std::string::npos);
+  EXPECT_NE(bad.err.find("Usage:"), std::string::npos);
+}
+
+TEST_F(Program, UnusableFilesAreRefusedBeforeStarting) {
+  dir.Write("broken.txt", "1 char a\n2 key-down 300\n");
+  const std::pair<const char*, const char*> cases[] = {
+      {"--headless --script missing.txt", "cannot read script 'missing.txt'"},
+      {"--headless --script broken.txt", "broken.txt: line 2: key code"},
+      {"--headless --record no/such/folder/r.txt", "cannot write record"},
+      {"--headless --data no-such-folder", "data folder 'no-such-folder' does not exist"},
+  };
+  for (const auto& [args, why] : cases) {
+    const Result r = Run(args);
+    EXPECT_EQ(r.code, 2) << args;
+    EXPECT_NE(r.err.find(why), std::string::npos) << args << ": " << r.err;
+  }
+}
+
+}  // namespace
