@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "engine/core/Status.h"
@@ -78,6 +79,9 @@ class Engine {
   std::int32_t GetStatus() const { return status; }
   void SetStatus(std::int32_t code);
   void ReportError();
+  // A modal notice with an OK button, owned by no window: through the platform, or on
+  // standard error when there is none.
+  void Notice(std::string_view text, std::string_view caption);
 
   // --- Input (Input.cpp) ---
 

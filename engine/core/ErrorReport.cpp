@@ -114,13 +114,17 @@ std::string ReportMessage(std::int32_t code) {
 
 void Engine::ReportError() {
   const ReportText text = ReportFor(status);
-  const std::string message = ReportMessage(status);
-  if (platform_ != nullptr) {
-    platform_->Windows().MessageBox(0, message, "Vorel");
-  } else {
-    std::fprintf(stderr, "Vorel\n%s\n\n", message.c_str());
-  }
+  Notice(ReportMessage(status), "Vorel");
   support::Log.Write("Vorel " + text.title + "\n");
+}
+
+void Engine::Notice(std::string_view text, std::string_view caption) {
+  if (platform_ != nullptr) {
+    platform_->Windows().MessageBox(0, text, caption);
+    return;
+  }
+  std::fprintf(stderr, "%.*s\n%.*s\n\n", static_cast<int>(caption.size()), caption.data(),
+               static_cast<int>(text.size()), text.data());
 }
 
 void Engine::SetStatus(std::int32_t code) {

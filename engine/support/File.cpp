@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/support/DebugLog.h"
+#include "engine/support/Exit.h"
 #include "engine/support/Path.h"
 
 namespace engine::support {
@@ -15,7 +16,7 @@ namespace {
 // Misuse of the open flags is a programming error: it is logged, then the process ends.
 [[noreturn]] void Fatal(const char* text) {
   Log.Write(text);
-  std::exit(-1);
+  ExitProcess(-1);
 }
 
 bool Has(std::int32_t flags, std::int32_t flag) {

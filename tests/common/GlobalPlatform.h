@@ -1,0 +1,38 @@
+// GlobalPlatform.h -- gives the program-wide engine object Vorel a quiet headless platform for
+// the length of a test, so that what the engine shows through it (notices, reports) can be
+// read back.
+#pragma once
+
+#include <vector>
+
+#include "engine/core/Engine.h"
+#include "engine/platform/headless/HeadlessPlatform.h"
+
+namespace tests {
+
+class GlobalPlatform {
+ public:
+  GlobalPlatform() : platform_(Quiet()) { Vorel.AttachPlatform(&platform_); }
+  ~GlobalPlatform() {
+    Vorel.DetachPlatform();
+    Vorel.status = engine::core::NO_INIT;
+  }
+  GlobalPlatform(const GlobalPlatform&) = delete;
+  GlobalPlatform& operator=(const GlobalPlatform&) = delete;
+
+  const std::vector<engine::platform::headless::Notice>& Notices() {
+    return platform_.GetWindows().Notices();
+  }
+  engine::platform::headless::HeadlessPlatform& Platform() { return platform_; }
+
+ private:
+  static engine::platform::headless::DesktopConfig Quiet() {
+    engine::platform::headless::DesktopConfig desktop;
+    desktop.echoNotices = false;
+    return desktop;
+  }
+
+  engine::platform::headless::HeadlessPlatform platform_;
+};
+
+}  // namespace tests
