@@ -73,6 +73,42 @@ class Engine {
   }
   // True between a successful ViewLock and its ViewUnlock; drawing is valid only then.
   bool IsLocked() const { return locked_; }
+  // Called by ViewUnlock while the finished frame is still locked, so that a tool (the
+  // screenshot option) can read what was drawn before it is presented.
+  void SetDrawnHook(std::function<void()> hook) { drawnHook_ = std::move(hook); }
+  // The drawing area's width in pixels (the stride may be larger).
+  std::int32_t DrawingWidth() const { return drawingWidth_; }
+
+  // --- Drawing (graphics/DrawImage.cpp, DrawShapes.cpp, DrawText.cpp) ---
+  // Called by the game between ViewLock and ViewUnlock; while the back buffer is not locked
+  // they draw nothing. Pixel (x, y) is backBuffer + y * width (the stride) + x.
+
+  // The image operations, through the draw table: the image's top-left at (x, y), clipped to
+  // the clip rectangle. 0 when the image is prepared for another use (status IMAGEUSE_FAILED
+  // and its report) or before the table is filled; else 1, whether or not anything showed.
+  int DrawPlain(int x, int y, const graphics::Image& image);
+  int DrawMasked(int x, int y, const graphics::Image& image);
+  int DrawAlpha(int x, int y, const graphics::Image& image);
+  int DrawAdd(int x, int y, const graphics::Image& image);
+  // One pixel of 5-bit components, through the draw table; dropped off the back buffer.
+  int DrawPixel(int x, int y, int r, int g, int b);
+  // Replaces the clip rectangle (inclusive) of the image operations, unchecked; they never
+  // draw outside the back buffer whatever it says.
+  void SetClip(int left, int top, int right, int bottom);
+  // Fills x1..x2 by y1..y2 (inclusive) with 8-bit components packed to the screen format,
+  // ignoring the clip rectangle but cut to the back buffer.
+  void DrawRect(int x1, int y1, int x2, int y2, int r, int g, int b);
+  // Sets every row of the back buffer to black.
+  void ClearView();
+  // Covers the back buffer with copies of a DRAW_PLAIN image on a grid scrolled by (ox, oy),
+  // each drawn through the table's DrawPlain. 0 when the image is refused (one report).
+  int DrawTiled(int ox, int oy, const graphics::Image& image);
+  // Stores the text colour as 8-bit components and packed red + 256 green + 65536 blue.
+  void SetTextRGB(int r, int g, int b);
+  // Draws zero-terminated text with its top-left at (x, y) in the text colour, background
+  // left as it is. 0, with a debug-log line, when the back buffer is not locked or the font
+  // cannot be loaded; else 1.
+  int DrawText(int x, int y, const char* text);
 
   // --- Status and reports (ErrorReport.cpp) ---
 
@@ -157,8 +193,9 @@ class Engine {
   void DestroyMainWindow();
 
   platform::Platform* platform_ = nullptr;
-  platform::WindowHandle measuringWindow_ = 0;
   bool locked_ = false;
+  std::int32_t drawingWidth_ = 0;
+  std::function<void()> drawnHook_;
   // Messages posted by the engine itself (typed control characters), taken before the
   // platform's queue, and the pending quit.
   std::deque<platform::Message> posted_;

@@ -85,6 +85,7 @@ bool Engine::InitWindow() {
     style = WindowStyle::kSysMenu;
   }
 
+  drawingWidth_ = width;
   clipLeft = 0;
   clipTop = 0;
   clipRight = width - 1;

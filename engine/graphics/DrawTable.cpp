@@ -1,25 +1,18 @@
-// DrawTable.cpp -- the standard draw table and the single-pixel write.
+// DrawTable.cpp -- the standard draw table for the 16-bit back buffer.
 #include "engine/graphics/DrawTable.h"
 
-#include "engine/core/Engine.h"
+#include "engine/graphics/DrawImage.h"
+#include "engine/graphics/DrawShapes.h"
 
 namespace engine::graphics {
-
-namespace {
-
-// Writes one 5-5-5 word. Pixels outside the locked back buffer are dropped rather than
-// written past its end.
-int DrawPixel(core::Engine& engine, int x, int y, int r, int g, int b) {
-  if (!engine.IsLocked() || x < 0 || y < 0 || x >= engine.width || y >= engine.height) return 1;
-  engine.backBuffer[y * engine.width + x] = static_cast<std::uint16_t>(r * 1024 + g * 32 + b);
-  return 1;
-}
-
-}  // namespace
 
 DrawTable StandardDrawTable() {
   DrawTable table;
   table.DrawPixel = DrawPixel;
+  table.DrawPlain = DrawPlain;
+  table.DrawMasked = DrawMasked;
+  table.DrawAlpha = DrawAlpha;
+  table.DrawAdd = DrawAdd;
   return table;
 }
 

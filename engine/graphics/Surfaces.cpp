@@ -150,6 +150,7 @@ bool Engine::ViewLock() {
 }
 
 bool Engine::ViewUnlock() {
+  if (locked_ && drawnHook_) drawnHook_();
   if (locked_ && backSurface) backSurface->Unlock();
   locked_ = false;
   return true;

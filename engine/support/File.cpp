@@ -114,6 +114,24 @@ std::int32_t File::Open(std::string_view name, std::int32_t openFlags) {
   return FILE_SUCCESS;
 }
 
+std::int32_t File::OpenMemory(std::string_view name, std::span<const std::uint8_t> bytes) {
+  Close();
+  fileName.fill('\0');
+  std::copy_n(name.begin(), std::min(name.size(), kNameSize - 1), fileName.begin());
+  flags = FILE_READ | RANDOM;
+  mode_ = {'r', 'b', '\0', '\0'};
+  // A read-only stream never writes through the pointer; an empty span may have no data, and
+  // fmemopen wants a buffer even for zero bytes.
+  static std::uint8_t none = 0;
+  void* data = bytes.empty() ? &none : const_cast<std::uint8_t*>(bytes.data());
+  stream = fmemopen(data, bytes.size(), mode_.data());
+  if (stream == nullptr) {
+    flags = FILE_NOTOPEN;
+    Fatal("File::Open: Unable to open file (reason unknown)\n");
+  }
+  return FILE_SUCCESS;
+}
+
 std::int32_t File::Close() {
   if (Has(flags, FILE_NOTOPEN)) return 0;
   if (stream == nullptr) {

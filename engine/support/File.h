@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <span>
 #include <string_view>
 #include <type_traits>
 
@@ -53,6 +54,11 @@ class File {
   // mode needs an existing file and there is none. Contradictory flags, and a failing open,
   // log their line to debug.txt and end the process with exit code -1.
   std::int32_t Open(std::string_view name, std::int32_t openFlags);
+  // Opens bytes in memory for binary reading (FILE_READ | RANDOM) under name, so that tests
+  // and fuzzers can feed a loader without a file on disk. The bytes must stay alive and
+  // unchanged until the file is closed. Returns FILE_SUCCESS; a failing open is fatal, as in
+  // Open.
+  std::int32_t OpenMemory(std::string_view name, std::span<const std::uint8_t> bytes);
   // Flushes and closes; returns the close result, or 0 when already closed.
   std::int32_t Close();
 

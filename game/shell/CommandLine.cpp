@@ -28,6 +28,15 @@ std::optional<DesktopSize> ParseDesktop(const std::string& text) {
   return DesktopSize{static_cast<int>(*w), static_cast<int>(*h), static_cast<int>(*d)};
 }
 
+// "N:FILE" with N a frame number.
+std::optional<Shot> ParseShot(const std::string& text) {
+  const std::size_t colon = text.find(':');
+  if (colon == std::string::npos || colon + 1 == text.size()) return std::nullopt;
+  const auto frame = ParsePositive(text.substr(0, colon), 2'000'000'000L);
+  if (!frame) return std::nullopt;
+  return Shot{*frame, text.substr(colon + 1)};
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
@@ -52,7 +61,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       return result;
     };
     const bool takesValue = name == "--frames" || name == "--script" || name == "--record" ||
-                            name == "--desktop" || name == "--data";
+                            name == "--desktop" || name == "--data" || name == "--shot";
     if (!takesValue && inlineValue) return fail("option " + name + " takes no value");
 
     if (name == "--windowed") {
@@ -73,6 +82,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         o.script = *v;
       } else if (name == "--record") {
         o.record = *v;
+      } else if (name == "--shot") {
+        const std::optional<Shot> shot = ParseShot(*v);
+        if (!shot) return fail("--shot needs FRAME:FILE, such as 120:title.tif");
+        o.shots.push_back(*shot);
       } else if (name == "--desktop") {
         o.desktop = ParseDesktop(*v);
         if (!o.desktop) return fail("--desktop needs WIDTHxHEIGHTxDEPTH, such as 1024x768x16");
@@ -94,6 +107,7 @@ std::string UsageText() {
          "  --frames N          end the program after frame N has been presented\n"
          "  --script FILE       feed input events from FILE\n"
          "  --record FILE       write every input message the game receives to FILE\n"
+         "  --shot N:FILE       after frame N is drawn, save the back buffer to FILE as a TIFF\n"
          "  --desktop WxHxD     headless only: the desktop size and depth start-up measures\n"
          "  --data DIR          the folder holding Images/ and Sounds/\n"
          "  --help, --version\n"

@@ -13,12 +13,18 @@ struct DesktopSize {
   int depth = 0;
 };
 
+struct Shot {
+  long frame = 0;
+  std::string file;
+};
+
 struct Options {
   bool windowed = false;
   bool headless = false;
   std::optional<long> frames;  // end after this frame has been presented
   std::string script;
   std::string record;
+  std::vector<Shot> shots;  // in the order given
   std::optional<DesktopSize> desktop;
   std::string data;  // empty: chosen at start
   bool help = false;

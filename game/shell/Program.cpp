@@ -13,6 +13,7 @@
 #include "engine/platform/sdl/SdlPlatform.h"
 #include "engine/support/Path.h"
 #include "game/shell/Callbacks.h"
+#include "game/shell/Screenshots.h"
 #include "game/shell/ScriptedWindows.h"
 
 namespace game::shell {
@@ -90,6 +91,12 @@ int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
     }
   }
 
+  Screenshots screenshots(options.shots);
+  if (const std::string file = screenshots.Unwritable(); !file.empty()) {
+    err << "curbside: cannot write screenshot '" << file << "'\n";
+    return 2;
+  }
+
   std::unique_ptr<engine::platform::Platform> backend = MakePlatform(options);
   std::unique_ptr<engine::platform::Platform> scripted;
   engine::platform::Platform* platform = backend.get();
@@ -99,13 +106,18 @@ int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
   }
 
   SetFullScreen(options.windowed ? 0 : 1);
-  long frame = 0;
+  long frame = 0;  // frames run so far
   Vorel.AttachPlatform(platform);
+  Vorel.SetDrawnHook([&] { screenshots.FrameDrawn(frame + 1); });
   const int code = Vorel.Entry(initialize, [&] {
     run();
-    if (options.frames && ++frame == *options.frames) Vorel.Quit();
+    ++frame;
+    if (options.frames && frame == *options.frames) Vorel.Quit();
   });
+  Vorel.SetDrawnHook(nullptr);
   Vorel.DetachPlatform();
+  for (const std::string& problem : screenshots.Problems())
+    err << "curbside: " << problem << "\n";
   return code & 0xFF;
 }
 

@@ -33,6 +33,16 @@ TEST(CommandLine, EveryOptionInBothSpellings) {
   EXPECT_EQ(o.data, "assets");
 }
 
+TEST(CommandLine, ShotsKeepTheirOrder) {
+  const auto parsed = ParseCommandLine({"--shot", "120:title.tif", "--shot=5:a:b.tif"});
+  ASSERT_TRUE(parsed.error.empty()) << parsed.error;
+  ASSERT_EQ(parsed.options.shots.size(), 2u);
+  EXPECT_EQ(parsed.options.shots[0].frame, 120);
+  EXPECT_EQ(parsed.options.shots[0].file, "title.tif");
+  EXPECT_EQ(parsed.options.shots[1].frame, 5);
+  EXPECT_EQ(parsed.options.shots[1].file, "a:b.tif");
+}
+
 TEST(CommandLine, HelpAndVersion) {
   EXPECT_TRUE(ParseCommandLine({"--help"}).options.help);
   EXPECT_TRUE(ParseCommandLine({"-h"}).options.help);
@@ -50,6 +60,9 @@ TEST(CommandLine, RefusalsNameTheProblem) {
       {{"--desktop", "1024x768x16x2", "--headless"}, "--desktop needs"},
       {{"--desktop", "0x768x16", "--headless"}, "--desktop needs"},
       {{"--desktop", "1024x768x16"}, "--headless runs only"},
+      {{"--shot", "12"}, "--shot needs FRAME:FILE"},
+      {{"--shot", "0:a.tif"}, "--shot needs FRAME:FILE"},
+      {{"--shot", "3:"}, "--shot needs FRAME:FILE"},
       {{"--fullscreen"}, "unknown option '--fullscreen'"},
       {{"frames"}, "unknown option 'frames'"},
       {{"--windowed=yes"}, "takes no value"},

@@ -69,6 +69,16 @@ TEST_F(Program, EscapeEndsTheGameAfterItsFrame) {
   EXPECT_EQ(dir.Read("record.txt"), "5 key-down 27\n") << "frame 10 never ran";
 }
 
+TEST_F(Program, ShotsSaveTheDrawnFramesForOtherTools) {
+  const Result r = Run("--headless --frames 3 --shot 2:two.tif --shot 3:three.tif --shot 9:x.tif");
+  EXPECT_EQ(r.code, 0);
+  EXPECT_NE(r.err.find("frame 9 was not drawn; no screenshot 'x.tif'"), std::string::npos);
+  ASSERT_EQ(std::system("convert two.tif -format '%w %h %k %[pixel:p{0,0}]' info: >info.txt"), 0);
+  // The plain frame's colour, 5-6-5 (4, 8, 10), expanded by bit replication.
+  EXPECT_EQ(dir.Read("info.txt"), "800 600 1 srgb(33,32,82)");
+  EXPECT_EQ(dir.Read("three.tif").size(), 204u + 800 * 600 * 3);
+}
+
 TEST_F(Program, HelpVersionAndBadOptions) {
   const Result help = Run("--help");
   EXPECT_EQ(help.code, 0);
@@ -89,6 +99,7 @@ TEST_F(Program, UnusableFilesAreRefusedBeforeStarting) {
       {"--headless --script broken.txt", "broken.txt: line 2: key code"},
       {"--headless --record no/such/folder/r.txt", "cannot write record"},
       {"--headless --data no-such-folder", "data folder 'no-such-folder' does not exist"},
+      {"--headless --shot 5:no/such/folder/x.tif", "cannot write screenshot"},
   };
   for (const auto& [args, why] : cases) {
     const Result r = Run(args);

@@ -180,5 +180,29 @@ TEST(FileClosed, OperationsFailWithoutTouchingAStream) {
   EXPECT_EQ(file.flags, FILE_NOTOPEN);
 }
 
+// Bytes in memory read like a file of that size, and the name is kept as Open keeps it.
+TEST(FileMemory, ReadsSeeksAndEndsLikeAFile) {
+  const std::vector<std::uint8_t> bytes = {1, 2, 3, 4, 5, 6};
+  File file;
+  ASSERT_EQ(file.OpenMemory(std::string(120, 'm'), bytes), FILE_SUCCESS);
+  EXPECT_EQ(file.flags, FILE_READ | RANDOM);
+  EXPECT_STREQ(file.Mode(), "rb");
+  EXPECT_EQ(file.Name(), std::string(99, 'm'));
+  ASSERT_EQ(file.Seek(-2), 0);
+  EXPECT_EQ(file.Tell(), 6);
+  ASSERT_EQ(file.Seek(4), 0);
+  std::array<std::uint8_t, 4> buffer{};
+  EXPECT_EQ(file.ReadBytes(2, buffer.data()), FILE_SUCCESS);
+  EXPECT_EQ(buffer[1], 6);
+  EXPECT_EQ(file.ReadBytes(1, buffer.data()), FILE_ATEOF);
+  EXPECT_EQ(file.Close(), 0);
+  EXPECT_EQ(file.flags, FILE_NOTOPEN);
+
+  ASSERT_EQ(file.OpenMemory("empty", {}), FILE_SUCCESS);
+  ASSERT_EQ(file.Seek(-2), 0);
+  EXPECT_EQ(file.Tell(), 0);
+  EXPECT_NE(file.ReadBytes(1, buffer.data()), FILE_SUCCESS);
+}
+
 }  // namespace
 }  // namespace engine::support

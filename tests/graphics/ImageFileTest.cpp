@@ -1,0 +1,287 @@
+// ImageFileTest.cpp -- loading TIFF pictures: byte orders, sample sizes, alpha, strips, the
+// loader's notices and printed lines, and Load's preparation of the image for its use.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/graphics/ImageFile.h"
+#include "tests/common/GlobalPlatform.h"
+#include "tests/common/TempDir.h"
+#include "tests/graphics/TiffBuilder.h"
+
+namespace engine::graphics {
+namespace {
+
+using tests::LoadBytes;
+using tests::MakeTiff;
+using tests::PictureOf;
+using tests::Rgba;
+using tests::TestPicture;
+using tests::TiffBuild;
+using tests::TiffEntry;
+using tests::TiffPicture;
+
+std::vector<Rgba> Opaque(std::vector<Rgba> pixels) {
+  for (auto& p : pixels)
+    p.a = 0;
+  return pixels;
+}
+
+// The picture a file made by MakeTiff should load as.
+std::vector<Rgba> Expected(const TiffPicture& p) {
+  const auto pixels = TestPicture(p.width, p.height);
+  return p.alpha ? pixels : Opaque(pixels);
+}
+
+class TiffLoad : public testing::Test {
+ protected:
+  // Loads bytes into image with a fresh loader, which stays in loader.
+  bool Load(const std::string& bytes) {
+    loader = ImageFile();
+    return LoadBytes(loader, bytes, image);
+  }
+  ImageFile loader;
+  Image image;
+  tests::TempDir dir;
+  tests::GlobalPlatform platform;
+};
+
+// "II" and "MM" files with 8-, 16- and 32-bit samples, with and without an alpha sample, all
+// give the same picture; the wider samples put a different value in every byte but the most
+// significant one.
+TEST_F(TiffLoad, EveryByteOrderAndSampleSizeGivesTheSamePicture) {
+  for (bool big : {false, true}) {
+    for (int bits : {8, 16, 32}) {
+      for (bool alpha : {false, true}) {
+        SCOPED_TRACE(std::string(big ? "MM " : "II ") + std::to_string(bits) +
+                     (alpha ? " RGBA" : " RGB"));
+        const TiffPicture p{
+            .width = 4, .height = 3, .bits = bits, .alpha = alpha, .bigEndian = big};
+        ASSERT_TRUE(Load(MakeTiff(p).Bytes()));
+        EXPECT_EQ(image.Format(), alpha ? 0x21 : 0x20);
+        EXPECT_EQ(image.Width(), 4);
+        EXPECT_EQ(image.Height(), 3);
+        EXPECT_EQ(PictureOf(image), Expected(p));
+        EXPECT_EQ(loader.mode, 2);
+        EXPECT_EQ(loader.createFormat, alpha ? 0x21 : 0x20);
+        EXPECT_EQ(loader.bitsRed, bits);
+        EXPECT_EQ(loader.bitsBlue, bits);
+        EXPECT_EQ(loader.bitsAlpha, alpha ? bits : 0);
+        EXPECT_EQ(loader.bytesPerRow, 4 * (alpha ? 4 : 3) * bits / 8);
+        EXPECT_EQ(loader.loaded, 1);
+      }
+    }
+  }
+  EXPECT_TRUE(platform.Notices().empty());
+}
+
+// Strips may lie anywhere and in any order; each row goes where its strip's offset says.
+TEST_F(TiffLoad, StripsAreFoundThroughTheirOffsets) {
+  const TiffPicture p{.width = 3, .height = 5, .rowsPerStrip = 2, .bigEndian = true};
+  TiffBuild build = MakeTiff(p);
+  // Store the strips last to first; the offsets still name strip 1, 2, 3 in order.
+  std::vector<std::uint32_t> offsets;
+  std::uint32_t at = 8;
+  for (const auto& s : build.strips)
+    at += static_cast<std::uint32_t>(s.size());
+  for (const auto& s : build.strips) {
+    at -= static_cast<std::uint32_t>(s.size());
+    offsets.push_back(at);
+  }
+  std::reverse(build.strips.begin(), build.strips.end());
+  build.Set({273, 4, 3, offsets, {}});
+  ASSERT_TRUE(Load(build.Bytes()));
+  EXPECT_EQ(PictureOf(image), Expected(p));
+}
+
+// RowsPerStrip decides the strips, whatever its value; without it the image is one strip.
+TEST_F(TiffLoad, RowsPerStripVariants) {
+  struct Case {
+    const char* name;
+    int height;
+    std::uint16_t type;
+    std::optional<std::uint32_t> rows;  // none: the entry is left out
+    int strips;                         // strips in the file and in stripCount
+  };
+  const Case cases[] = {
+      {"two strips of ten rows for fifteen rows", 15, 3, 10, 2},
+      {"one row a strip", 5, 3, 1, 5},
+      {"two rows a strip, last strip short", 5, 4, 2, 3},
+      {"exactly the height", 5, 3, 5, 1},
+      {"more than the height", 5, 3, 100, 1},
+      {"the all-rows value 2^32 - 1", 5, 4, 0xFFFFFFFF, 1},
+      {"missing", 5, 3, std::nullopt, 1},
+  };
+  for (bool big : {false, true}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.name) + (big ? " MM" : " II"));
+      const int rows = static_cast<int>(std::min<std::uint32_t>(c.rows.value_or(0), c.height));
+      const TiffPicture p{.width = 2, .height = c.height, .rowsPerStrip = rows, .bigEndian = big};
+      TiffBuild build = MakeTiff(p);
+      ASSERT_EQ(build.strips.size(), static_cast<std::size_t>(c.strips));
+      build.Remove(278);
+      if (c.rows) build.Set({278, c.type, 1, {*c.rows}, {}});
+      ASSERT_TRUE(Load(build.Bytes()));
+      EXPECT_EQ(loader.stripCount, c.strips);
+      EXPECT_EQ(PictureOf(image), Expected(p));
+    }
+  }
+}
+
+// The strip count is worked out from the whole directory, not when RowsPerStrip is met.
+TEST_F(TiffLoad, ImageLengthAfterRowsPerStrip) {
+  const TiffPicture p{.width = 3, .height = 5, .rowsPerStrip = 2};
+  TiffBuild build = MakeTiff(p);
+  const TiffEntry length = *build.Find(257);
+  build.Remove(257);
+  build.Set(length);  // now the last entry
+  ASSERT_TRUE(Load(build.Bytes()));
+  EXPECT_EQ(loader.stripCount, 3);
+  EXPECT_EQ(PictureOf(image), Expected(p));
+}
+
+// Rows of more than 20000 bytes load whole.
+TEST_F(TiffLoad, LongRows) {
+  for (bool alpha : {false, true}) {
+    const TiffPicture p{.width = 7000, .height = 2, .alpha = alpha};
+    ASSERT_TRUE(Load(MakeTiff(p).Bytes()));
+    EXPECT_EQ(loader.bytesPerRow, 7000 * (alpha ? 4 : 3));
+    EXPECT_EQ(PictureOf(image), Expected(p));
+  }
+}
+
+// StripOffsets may be SHORTs: two fit inside the value field, three need an array.
+TEST_F(TiffLoad, ShortStripOffsets) {
+  for (bool big : {false, true}) {
+    for (int height : {4, 5}) {
+      SCOPED_TRACE(std::to_string(height) + (big ? " rows MM" : " rows II"));
+      const TiffPicture p{.width = 3, .height = height, .rowsPerStrip = 2, .bigEndian = big};
+      TiffBuild build = MakeTiff(p);
+      build.Find(273)->type = 3;
+      ASSERT_TRUE(Load(build.Bytes()));
+      EXPECT_EQ(PictureOf(image), Expected(p));
+    }
+  }
+}
+
+// Four samples without ExtraSamples: the fourth is skipped and no alpha is kept.
+TEST_F(TiffLoad, FourthSampleWithoutExtraSamplesIsSkipped) {
+  TiffPicture p{.width = 3, .height = 2, .alpha = true};
+  TiffBuild build = MakeTiff(p);
+  build.Remove(338);
+  ASSERT_TRUE(Load(build.Bytes()));
+  EXPECT_EQ(image.Format(), 0x20);
+  p.alpha = false;
+  EXPECT_EQ(PictureOf(image), Expected(p));
+}
+
+TEST_F(TiffLoad, SecondImageIsWarnedAboutAndSkipped) {
+  const TiffPicture p{.width = 2, .height = 2};
+  TiffBuild build = MakeTiff(p);
+  build.nextDirectory = 8;
+  testing::internal::CaptureStdout();
+  const bool read = Load(build.Bytes());
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "Load:Tiff: (Warning only) File contains multiple tiff images - reading only "
+            "first.\n");
+  ASSERT_TRUE(read);
+  EXPECT_EQ(PictureOf(image), Expected(p));
+  EXPECT_TRUE(platform.Notices().empty());
+}
+
+// Compression other than none is announced, then the data is read as it stands.
+TEST_F(TiffLoad, CompressedFileIsAnnouncedThenReadRaw) {
+  const TiffPicture p{.width = 2, .height = 3, .bigEndian = true};
+  TiffBuild build = MakeTiff(p);
+  build.Set({259, 3, 1, {5}, {}});
+  ASSERT_TRUE(Load(build.Bytes()));
+  ASSERT_EQ(platform.Notices().size(), 1u);
+  const auto& notice = platform.Notices()[0];
+  EXPECT_EQ(notice.owner, 0u);
+  EXPECT_EQ(notice.caption, "Vorel Error");
+  EXPECT_EQ(notice.text,
+            "TIF Load Error: LZW Compression not supported.\n\nVorel does not support LZW "
+            "compressed TIF images. Save your TIF image again and be sure that the LZW "
+            "compression option is turned off.\n");
+  EXPECT_EQ(loader.compression, 5);
+  EXPECT_EQ(PictureOf(image), Expected(p));
+}
+
+// One loader reads many files; nothing of one file carries over to the next.
+TEST_F(TiffLoad, ReusedLoaderStartsAfreshForEachFile) {
+  const TiffPicture first{
+      .width = 4, .height = 5, .bits = 16, .alpha = true, .rowsPerStrip = 2, .bigEndian = true};
+  TiffBuild second = MakeTiff({.width = 3, .height = 4});
+  second.Remove(278);
+  ASSERT_TRUE(LoadBytes(loader, MakeTiff(first).Bytes(), image));
+  EXPECT_EQ(loader.stripCount, 3);
+  ASSERT_TRUE(LoadBytes(loader, second.Bytes(), image));
+  EXPECT_EQ(loader.stripCount, 1);
+  EXPECT_EQ(loader.hasExtraSample, 0);
+  EXPECT_EQ(image.Format(), 0x20);
+  EXPECT_EQ(PictureOf(image), Expected({.width = 3, .height = 4}));
+}
+
+TEST_F(TiffLoad, MissingFileLeavesTheImageAsItWas) {
+  image.Create(2, 1, IMG_24BIT);
+  for (int i = 0; i < 6; ++i)
+    image.PixelBytes()[i] = static_cast<std::uint8_t>(10 + i);
+  EXPECT_FALSE(loader.LoadTiff("Images\\missing.tif", image));
+  ASSERT_EQ(platform.Notices().size(), 1u);
+  EXPECT_EQ(platform.Notices()[0].owner, 0u);
+  EXPECT_EQ(platform.Notices()[0].caption, "Vorel Error");
+  EXPECT_EQ(platform.Notices()[0].text,
+            ".TIF File Not Found: Images\\missing.tif\n\nMake sure paths and names of TIF images "
+            "are correct. If you started the game outside of Visual C++, make sure the "
+            "executable is in the correct location to find images.");
+  EXPECT_EQ(dir.Read("debug.txt"), "File::Open: File does not exist for read.\n  ");
+  EXPECT_EQ(image.Width(), 2);
+  EXPECT_EQ(image.Format(), IMG_24BIT);
+  EXPECT_EQ(PictureOf(image), (std::vector<Rgba>{{10, 11, 12, 0}, {13, 14, 15, 0}}));
+  EXPECT_EQ(loader.loaded, 0);
+}
+
+// Names are kept to 99 characters, however long the name given.
+TEST_F(TiffLoad, LongNamesAreCutInFileName) {
+  const std::string name = std::string(150, 'n') + ".tif";
+  dir.Write(name, MakeTiff({.width = 1, .height = 1}).Bytes());
+  EXPECT_TRUE(loader.LoadTiff(name, image));
+  EXPECT_EQ(loader.Name(), name.substr(0, 99));
+  EXPECT_EQ(loader.fileName[99], '\0');
+
+  EXPECT_FALSE(loader.LoadTiff("missing-" + name, image));
+  EXPECT_EQ(loader.Name(), ("missing-" + name).substr(0, 99));
+  ASSERT_EQ(platform.Notices().size(), 1u);
+  EXPECT_NE(platform.Notices()[0].text.find("missing-" + name), std::string::npos)
+      << "the notice names the file in full";
+}
+
+// Load prepares the image for its use whatever the load gave.
+TEST_F(TiffLoad, LoadAppliesTheUseOnEveryOutcome) {
+  dir.Write("alpha.tif", MakeTiff({.width = 3, .height = 2, .alpha = true}).Bytes());
+  TiffBuild grey = MakeTiff({.width = 3, .height = 2});
+  grey.Set({258, 3, 1, {8}, {}});
+  dir.Write("grey.tif", grey.Bytes());
+
+  EXPECT_TRUE(loader.Load("alpha.tif", image, DRAW_MASKED));
+  EXPECT_EQ(image.Use(), DRAW_MASKED);
+  EXPECT_EQ(image.Format(), IMG_16BIT | IMG_MASKED);
+  EXPECT_FALSE(image.HasAlphaPlane());
+
+  Image refused;
+  EXPECT_FALSE(loader.Load("grey.tif", refused, DRAW_ALPHA));
+  EXPECT_EQ(refused.Use(), DRAW_ALPHA);
+  EXPECT_FALSE(refused.HasPixels());
+
+  Image missing;
+  EXPECT_FALSE(loader.Load("missing.tif", missing, DRAW_PLAIN));
+  EXPECT_EQ(missing.Use(), DRAW_PLAIN);
+  EXPECT_FALSE(missing.HasPixels());
+  EXPECT_EQ(platform.Notices().size(), 2u);
+}
+
+}  // namespace
+}  // namespace engine::graphics
