@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libsdl2-dev libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  imagemagick
+  imagemagick sox
   "$@"
 )
 

@@ -135,6 +135,19 @@ class Engine {
   float GetMouseDX() const;
   float GetMouseDY() const;
 
+  // --- Sound playback (sound/Playback.cpp) ---
+
+  // Gives sound a playback buffer in the shared format; returns its index.
+  std::int32_t CreatePlaybackBuffer(sound::SoundX& sound);
+  // Creates the buffer on first use and copies the sound's samples into it.
+  void UploadSound(sound::SoundX& sound);
+  // Plays once: from the start when fromCurrent is 0, else from where the buffer stands.
+  void StartSound(sound::SoundX& sound, int fromCurrent);
+  // The same with volume 0.0 (-50 dB) to 1.0 (full) and pan -1.0 (left) to 1.0 (right).
+  void StartSoundVolumePan(sound::SoundX& sound, int fromCurrent, float volume, float pan);
+  void RewindSound(sound::SoundX& sound);
+  void StopSound(sound::SoundX& sound);
+
   // --- Accessors ---
 
   std::uint16_t* GetBackBuffer() const { return backBuffer; }

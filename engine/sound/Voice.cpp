@@ -61,6 +61,7 @@ SoundResult VoiceBuffer::SetCurrentPosition(std::uint32_t byteOffset) {
   const std::uint32_t size = static_cast<std::uint32_t>(voice_->data.size());
   const std::uint32_t block = std::max<std::uint32_t>(voice_->format.blockAlign, 1);
   voice_->position = std::min(byteOffset, size) / block * block;
+  voice_->phase = 0;
   return SoundResult::kOk;
 }
 
@@ -82,7 +83,10 @@ SoundResult VoiceBuffer::Play() {
   std::lock_guard guard(lock_);
   if (voice_->lost) return SoundResult::kBufferLost;
   // A voice that ran to its end starts again from the top, as a one-pass buffer does.
-  if (voice_->position >= voice_->data.size()) voice_->position = 0;
+  if (voice_->position >= voice_->data.size()) {
+    voice_->position = 0;
+    voice_->phase = 0;
+  }
   voice_->playing = true;
   return SoundResult::kOk;
 }

@@ -20,6 +20,9 @@ struct Voice {
   platform::WaveFormat format;
   std::vector<std::uint8_t> data;
   std::uint32_t position = 0;  // byte offset of the next frame to play
+  // How far past position the mixer stands, in 1/(output rate) of a frame; the mixer's own
+  // unit, so that resampling stays exact. 0 whenever the position is set.
+  std::uint32_t phase = 0;
   bool playing = false;
   std::int32_t volume = 0;  // hundredths of a decibel
   std::int32_t pan = 0;

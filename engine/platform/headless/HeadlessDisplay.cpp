@@ -71,7 +71,7 @@ class HeadlessSurface final : public Surface {
     if (chain_->buffers.size() != 2 || role_ != Role::kFront) return DisplayResult::kGeneric;
     if (chain_->lost) return DisplayResult::kSurfaceLost;
     chain_->front = 1 - chain_->front;
-    ++state_->presented;
+    state_->FrameEnded(true);
     return DisplayResult::kOk;
   }
 
@@ -82,7 +82,7 @@ class HeadlessSurface final : public Surface {
     if (from == nullptr) return DisplayResult::kInvalidObject;
     if (from->chain_->lost) return DisplayResult::kSurfaceLost;
     Copy(from->Buffer(), Buffer(), x, y);
-    if (state_->visible.lock() == chain_) ++state_->presented;
+    if (state_->visible.lock() == chain_) state_->FrameEnded(true);
     return DisplayResult::kOk;
   }
 
@@ -172,7 +172,7 @@ class HeadlessDevice final : public DisplayDevice {
     return DisplayResult::kOk;
   }
 
-  void FrameSkipped() override { ++state_->skipped; }
+  void FrameSkipped() override { state_->FrameEnded(false); }
 
  private:
   int PitchFor(int width) const {

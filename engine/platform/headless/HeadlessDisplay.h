@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -41,6 +42,13 @@ struct ScreenState {
   int presented = 0;
   int skipped = 0;
   std::weak_ptr<SurfaceChain> visible;
+  std::function<void()> frameEnded;
+
+  // Counts a frame shown or skipped; either way one frame's time has passed.
+  void FrameEnded(bool shown) {
+    ++(shown ? presented : skipped);
+    if (frameEnded) frameEnded();
+  }
 };
 
 class HeadlessDisplaySystem final : public DisplaySystem {
@@ -48,6 +56,10 @@ class HeadlessDisplaySystem final : public DisplaySystem {
   HeadlessDisplaySystem(const DesktopConfig& desktop, const DisplayConfig& config, Faults& faults);
 
   std::unique_ptr<DisplayDevice> CreateDevice() override;
+
+  // Called after every presented and every skipped frame (the headless platform advances its
+  // sound device this way).
+  void OnFrameEnded(std::function<void()> listener) { state_->frameEnded = std::move(listener); }
 
   int Presented() const { return state_->presented; }
   int Skipped() const { return state_->skipped; }

@@ -11,7 +11,11 @@ namespace engine::platform::headless {
 
 class HeadlessPlatform final : public Platform {
  public:
-  explicit HeadlessPlatform(const DesktopConfig& desktop = {}, const DisplayConfig& display = {});
+  explicit HeadlessPlatform(const DesktopConfig& desktop = {}, const DisplayConfig& display = {},
+                            const SoundConfig& sound = {});
+  // The services point at each other and at the fault plan.
+  HeadlessPlatform(const HeadlessPlatform&) = delete;
+  HeadlessPlatform& operator=(const HeadlessPlatform&) = delete;
 
   WindowSystem& Windows() override { return windows_; }
   DisplaySystem& Display() override { return display_; }

@@ -1,5 +1,8 @@
-// HeadlessSound.cpp -- in-memory sound device and buffers with injectable failures.
+// HeadlessSound.cpp -- in-memory sound device and buffers with injectable failures, mixed
+// by the engine's mixer as the frames go by.
 #include "engine/platform/headless/HeadlessSound.h"
+
+#include <algorithm>
 
 namespace engine::platform::headless {
 
@@ -13,6 +16,8 @@ class HeadlessBuffer final : public sound::VoiceBuffer {
  public:
   HeadlessBuffer(std::shared_ptr<sound::Voice> voice, sound::VoiceLock& lock, Faults& faults)
       : VoiceBuffer(std::move(voice), lock), faults_(faults) {}
+  // The voice stays listed for inspection, but a released buffer no longer sounds.
+  ~HeadlessBuffer() override { GetVoice()->playing = false; }
 
   SoundResult GetCaps(std::uint32_t& bufferBytes) override {
     if (auto fault = faults_.Next(Op::kBufferGetCaps)) return Injected(fault);
@@ -65,8 +70,28 @@ class HeadlessSoundDevice final : public SoundDevice {
 
 }  // namespace
 
-HeadlessSoundSystem::HeadlessSoundSystem(Faults& faults)
-    : faults_(faults), voices_(std::make_shared<std::vector<std::shared_ptr<sound::Voice>>>()) {}
+HeadlessSoundSystem::HeadlessSoundSystem(Faults& faults, const SoundConfig& config)
+    : faults_(faults),
+      config_(config),
+      voices_(std::make_shared<std::vector<std::shared_ptr<sound::Voice>>>()),
+      mixer_(config.rate, config.channels) {
+  config_.framesPerSecond = std::max(config_.framesPerSecond, 1);
+  // Room for the longest frame, so that mixing never allocates.
+  const std::size_t longest =
+      mixer_.Rate() / static_cast<std::uint32_t>(config_.framesPerSecond) + 1;
+  output_.resize(longest * static_cast<std::size_t>(mixer_.Channels()));
+  mixer_.Reserve(longest);
+}
+
+void HeadlessSoundSystem::AdvanceFrame() {
+  const auto fps = static_cast<std::uint32_t>(config_.framesPerSecond);
+  const std::uint64_t due = static_cast<std::uint64_t>(carry_) + mixer_.Rate();
+  const auto frames = static_cast<std::size_t>(due / fps);
+  carry_ = static_cast<std::uint32_t>(due % fps);
+  outputSamples_ = frames * static_cast<std::size_t>(mixer_.Channels());
+  mixer_.Mix({output_.data(), outputSamples_}, *voices_);
+  framesMixed_ += frames;
+}
 
 std::unique_ptr<SoundDevice> HeadlessSoundSystem::CreateDevice() {
   if (faults_.Next(Op::kCreateSoundDevice)) return nullptr;

@@ -1,20 +1,14 @@
-// SdlAudio.cpp -- opening the audio device with its silent fallback, the callback, and the
-// list of voices it reads.
+// SdlAudio.cpp -- opening the audio device with its silent fallback, the callback that runs
+// the engine's mixer, and the list of voices it reads.
 #include "engine/platform/sdl/SdlAudio.h"
 
 #include <SDL.h>
 
-#include <algorithm>
 #include <string>
 
 #include "engine/platform/sdl/SdlConsole.h"
 
 namespace engine::platform::sdl {
-
-void FillOutput(std::span<std::int16_t> stereo,
-                const std::vector<std::shared_ptr<sound::Voice>>& /*voices*/) {
-  std::fill(stereo.begin(), stereo.end(), std::int16_t{0});
-}
 
 void AudioOutput::DeviceLock::lock() {
   if (device != 0) {
@@ -61,13 +55,24 @@ bool AudioOutput::TryOpen(std::string& reason) {
   wanted.samples = kFramesPerBuffer;
   wanted.callback = &AudioOutput::Callback;
   wanted.userdata = this;
+  SDL_AudioSpec obtained{};
   // No changes allowed: SDL converts to whatever the hardware takes.
-  const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+  const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
   if (device == 0) {
     reason = SDL_GetError();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
+  if (obtained.format != AUDIO_S16SYS || obtained.freq <= 0 ||
+      (obtained.channels != 1 && obtained.channels != 2)) {
+    reason = "the device offers no signed 16-bit mono or stereo output";
+    SDL_CloseAudioDevice(device);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  // The device opens paused, so the callback cannot run before its mixer is ready.
+  mixer_ = sound::Mixer(static_cast<std::uint32_t>(obtained.freq), obtained.channels);
+  mixer_.Reserve(obtained.samples);
   subsystemStarted_ = true;
   lock_.device = device;
   SDL_PauseAudioDevice(device, 0);
@@ -99,11 +104,12 @@ std::size_t AudioOutput::VoiceCount() {
   return voices_.size();
 }
 
-// Runs on SDL's audio thread with the device locked.
+// Runs on SDL's audio thread with the device locked (SDL holds the lock that
+// SDL_LockAudioDevice takes around every call), so the voices stand still while it mixes.
 void AudioOutput::Callback(void* userdata, Uint8* stream, int bytes) {
   auto* output = static_cast<AudioOutput*>(userdata);
   const std::size_t samples = static_cast<std::size_t>(bytes) / sizeof(std::int16_t);
-  FillOutput({reinterpret_cast<std::int16_t*>(stream), samples}, output->voices_);
+  output->mixer_.Mix({reinterpret_cast<std::int16_t*>(stream), samples}, output->voices_);
 }
 
 }  // namespace engine::platform::sdl

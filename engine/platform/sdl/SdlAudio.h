@@ -7,18 +7,13 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
-#include <span>
 #include <string>
 #include <vector>
 
+#include "engine/sound/Mixer.h"
 #include "engine/sound/Voice.h"
 
 namespace engine::platform::sdl {
-
-// Fills one callback's output, interleaved left and right samples, from the voices. This is
-// where the engine's mixer plugs in; until then the device plays silence.
-void FillOutput(std::span<std::int16_t> stereo,
-                const std::vector<std::shared_ptr<sound::Voice>>& voices);
 
 class AudioOutput {
  public:
@@ -37,6 +32,9 @@ class AudioOutput {
   // Stops the callback and closes the device; the voices stay and lock with a plain mutex.
   void Close();
   bool HasDevice() const { return lock_.device != 0; }
+  // The rate and channels the callback mixes for: the device's obtained format.
+  std::uint32_t MixRate() const { return mixer_.Rate(); }
+  int MixChannels() const { return mixer_.Channels(); }
 
   // Guards the voices against the callback thread.
   sound::VoiceLock& Lock() { return lock_; }
@@ -62,6 +60,8 @@ class AudioOutput {
 
   DeviceLock lock_;
   std::vector<std::shared_ptr<sound::Voice>> voices_;
+  // Used only by the callback once the device runs; set up before it starts.
+  sound::Mixer mixer_{kRate, kChannels};
   bool tried_ = false;
   bool subsystemStarted_ = false;
 };

@@ -1,13 +1,15 @@
-// SdlSoundTest.cpp -- the SDL sound device: buffer formats, voice registration, and the
-// silent fallback where no audio output opens.
+// SdlSoundTest.cpp -- the SDL sound device: buffer formats, voice registration, the silent
+// fallback where no audio output opens, and voices played by the callback in real time.
 #include "engine/platform/sdl/SdlSound.h"
 
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 
+#include <chrono>
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include "tests/platform/sdl/SdlEngineRun.h"
 
@@ -149,6 +151,56 @@ TEST_F(SdlSoundTest, ClosingTheDeviceLeavesBuffersUsable) {
   EXPECT_EQ(buffer->SetVolume(-500), SoundResult::kOk);
   buffer.reset();
   EXPECT_EQ(system.Output().VoiceCount(), 0u);
+}
+
+TEST_F(SdlSoundTest, TheCallbackMixesForTheObtainedFormat) {
+  SdlSoundSystem system;
+  const auto device = system.CreateDevice();
+  ASSERT_TRUE(system.Output().HasDevice());
+  EXPECT_EQ(system.Output().MixRate(), 44100u);
+  EXPECT_EQ(system.Output().MixChannels(), 2);
+}
+
+// The dummy driver consumes one buffer every buffer's length, so a voice plays in about its
+// own time.
+TEST_F(SdlSoundTest, AVoicePlaysInRealTimeAndEnds) {
+  using Clock = std::chrono::steady_clock;
+  SdlSoundSystem system;
+  const auto device = system.CreateDevice();
+  constexpr std::uint32_t kFrames = 22050 / 4;  // 0.25 s
+  std::unique_ptr<SoundBuffer> buffer;
+  ASSERT_EQ(device->CreateSoundBuffer(Desc(Pcm(1, 16), kFrames * 2), buffer), SoundResult::kOk);
+  const auto& voice = dynamic_cast<sound::VoiceBuffer&>(*buffer).GetVoice();
+  struct Seen {
+    bool playing;
+    std::uint32_t position;
+  };
+  const auto look = [&] {
+    std::lock_guard guard(system.Output().Lock());
+    return Seen{voice->playing, voice->position};
+  };
+
+  const Clock::time_point start = Clock::now();
+  ASSERT_EQ(buffer->Play(), SoundResult::kOk);
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  const Seen early = look();
+  EXPECT_TRUE(early.playing) << "a quarter second cannot be over after a tenth";
+  EXPECT_GT(early.position, 0u) << "the callback moves it on";
+  EXPECT_LT(early.position, kFrames * 2);
+
+  Seen now = look();
+  while (now.playing && Clock::now() - start < std::chrono::seconds(5)) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    now = look();
+  }
+  const auto took = std::chrono::duration<double>(Clock::now() - start).count();
+  EXPECT_FALSE(now.playing) << "still playing after " << took << " s";
+  EXPECT_EQ(now.position, kFrames * 2) << "stopped at its end";
+  EXPECT_GT(took, 0.2);
+  EXPECT_LT(took, 2.0);
+  // Play after the end starts it again from the top.
+  ASSERT_EQ(buffer->Play(), SoundResult::kOk);
+  EXPECT_TRUE(look().playing);
 }
 
 }  // namespace
