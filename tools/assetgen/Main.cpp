@@ -52,6 +52,8 @@ int main(int argc, char** argv) {
   AddPeople(catalogue);
   AddSounds(catalogue);
 
+  // The manifest is opened before any asset has made the folder.
+  std::filesystem::create_directories(root);
   std::ofstream manifest(root / "manifest.txt.part");
   std::vector<std::pair<std::string, Canvas>> painted;
   int failures = 0;

@@ -1,0 +1,124 @@
+// SoundSetTest.cpp -- every generated sound loads through the engine's own WAV reader in the
+// one format all sounds share; the tune lasts exactly the 750 frames after which the game
+// restarts it; no sound clips, none is silent, and none starts or stops with a click.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/sound/SoundX.h"
+#include "engine/support/Path.h"
+#include "tests/assets/AssetData.h"
+#include "tests/common/GlobalPlatform.h"
+#include "tests/common/TempDir.h"
+
+namespace tests::assets {
+namespace {
+
+constexpr int kFullScale = 32767;
+// 750 frames at 60 frames a second.
+constexpr int kTuneFrames = 22050 * 750 / 60;
+
+struct Loaded {
+  ManifestEntry entry;
+  std::vector<std::int16_t> samples;
+};
+
+class SoundSet : public testing::Test {
+ protected:
+  void SetUp() override {
+    engine::support::SetDataFolder(BuildDataFolder().string());
+    for (const ManifestEntry& entry : EntriesOf(ReadManifest(BuildDataFolder()), "sound")) {
+      SCOPED_TRACE(entry.name);
+      // A missing file would end the process from inside the reader.
+      const std::string path = engine::support::ResolvePath(entry.name);
+      if (!std::filesystem::exists(path)) {
+        ADD_FAILURE() << "not on disk: " << path;
+        continue;
+      }
+      engine::sound::SoundX sound;
+      ASSERT_TRUE(sound.Load(entry.name));
+      EXPECT_EQ(sound.samplesPerSecond, 22050u);
+      EXPECT_EQ(sound.bitsPerSample, 16);
+      EXPECT_EQ(sound.channels, 1);
+      EXPECT_EQ(sound.frames, entry.second) << "the manifest's length";
+      EXPECT_EQ(sound.dataBytes, 2 * sound.frames);
+      Loaded loaded{entry, std::vector<std::int16_t>(static_cast<std::size_t>(sound.frames))};
+      if (sound.Data() != nullptr) {
+        std::memcpy(loaded.samples.data(), sound.Data(), loaded.samples.size() * 2);
+      }
+      sounds.push_back(std::move(loaded));
+    }
+    ASSERT_FALSE(sounds.empty()) << "no sounds listed in " << BuildDataFolder();
+  }
+  void TearDown() override {
+    engine::support::SetDataFolder("");
+    EXPECT_TRUE(platform.Notices().empty())
+        << platform.Notices().front().caption << ": " << platform.Notices().front().text;
+  }
+
+  TempDir dir;
+  GlobalPlatform platform;
+  std::vector<Loaded> sounds;
+};
+
+int PeakOf(const std::int16_t* first, const std::int16_t* last) {
+  int peak = 0;
+  for (const std::int16_t* s = first; s != last; ++s)
+    peak = std::max(peak, std::abs(*s));
+  return peak;
+}
+
+bool IsTune(const Loaded& sound) {
+  return sound.entry.name == "Sounds\\bgsound.wav";
+}
+
+TEST_F(SoundSet, TheTuneLastsExactlyUntilTheGameRestartsIt) {
+  const auto tune = std::find_if(sounds.begin(), sounds.end(), IsTune);
+  ASSERT_NE(tune, sounds.end());
+  EXPECT_EQ(tune->samples.size(), static_cast<std::size_t>(kTuneFrames));
+}
+
+// Each effect marks one moment of play; the count-down's thumps come 100 frames apart.
+TEST_F(SoundSet, EffectsAreShort) {
+  for (const Loaded& sound : sounds) {
+    if (IsTune(sound)) continue;
+    SCOPED_TRACE(sound.entry.name);
+    EXPECT_GE(sound.samples.size(), 22050u / 10);
+    EXPECT_LE(sound.samples.size(), 22050u * 100 / 60);
+  }
+}
+
+// Synthesis scaled too far is cut off at full scale; a sound far below it is lost under the
+// rest of the game.
+TEST_F(SoundSet, NoSoundClipsAndNoneIsSilent) {
+  for (const Loaded& sound : sounds) {
+    SCOPED_TRACE(sound.entry.name);
+    const int peak = PeakOf(sound.samples.data(), sound.samples.data() + sound.samples.size());
+    EXPECT_LT(peak, kFullScale);
+    EXPECT_GT(peak, kFullScale / 10);
+  }
+}
+
+// A sound that starts or stops away from 0 clicks; the game also restarts the tune on a frame
+// boundary that may come a frame early, so its last frame is already quiet.
+TEST_F(SoundSet, SoundsStartAndStopWithoutAClick) {
+  for (const Loaded& sound : sounds) {
+    SCOPED_TRACE(sound.entry.name);
+    ASSERT_FALSE(sound.samples.empty());
+    EXPECT_LE(std::abs(sound.samples.front()), kFullScale / 100);
+    EXPECT_LE(std::abs(sound.samples.back()), kFullScale / 100);
+    if (IsTune(sound) && sound.samples.size() > 22050 / 60) {
+      const std::int16_t* end = sound.samples.data() + sound.samples.size();
+      EXPECT_LE(PeakOf(end - 22050 / 60, end), kFullScale / 50);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tests::assets
