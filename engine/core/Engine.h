@@ -147,6 +147,11 @@ class Engine {
   void StartSoundVolumePan(sound::SoundX& sound, int fromCurrent, float volume, float pan);
   void RewindSound(sound::SoundX& sound);
   void StopSound(sound::SoundX& sound);
+  // Called whenever a sound is started, so that a tool (the trace) can tell which sounds a
+  // frame started.
+  void SetSoundStartedHook(std::function<void(const sound::SoundX&)> hook) {
+    soundStartedHook_ = std::move(hook);
+  }
 
   // --- Accessors ---
 
@@ -209,6 +214,7 @@ class Engine {
   bool locked_ = false;
   std::int32_t drawingWidth_ = 0;
   std::function<void()> drawnHook_;
+  std::function<void(const sound::SoundX&)> soundStartedHook_;
   // Messages posted by the engine itself (typed control characters), taken before the
   // platform's queue, and the pending quit.
   std::deque<platform::Message> posted_;

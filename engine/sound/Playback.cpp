@@ -146,6 +146,7 @@ platform::SoundBuffer* BufferOf(Engine& engine, const sound::SoundX& sound) {
 }  // namespace
 
 void Engine::StartSound(sound::SoundX& sound, int fromCurrent) {
+  if (soundStartedHook_) soundStartedHook_(sound);
   if (sound.NeedsUpload()) UploadSound(sound);
   platform::SoundBuffer* buffer = BufferOf(*this, sound);
   if (buffer == nullptr) return;
@@ -154,6 +155,7 @@ void Engine::StartSound(sound::SoundX& sound, int fromCurrent) {
 }
 
 void Engine::StartSoundVolumePan(sound::SoundX& sound, int fromCurrent, float volume, float pan) {
+  if (soundStartedHook_) soundStartedHook_(sound);
   if (sound.NeedsUpload()) UploadSound(sound);
   platform::SoundBuffer* buffer = BufferOf(*this, sound);
   if (buffer == nullptr) return;

@@ -61,7 +61,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       return result;
     };
     const bool takesValue = name == "--frames" || name == "--script" || name == "--record" ||
-                            name == "--desktop" || name == "--data" || name == "--shot";
+                            name == "--desktop" || name == "--data" || name == "--shot" ||
+                            name == "--trace";
     if (!takesValue && inlineValue) return fail("option " + name + " takes no value");
 
     if (name == "--windowed") {
@@ -82,6 +83,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         o.script = *v;
       } else if (name == "--record") {
         o.record = *v;
+      } else if (name == "--trace") {
+        o.trace = *v;
       } else if (name == "--shot") {
         const std::optional<Shot> shot = ParseShot(*v);
         if (!shot) return fail("--shot needs FRAME:FILE, such as 120:title.tif");
@@ -107,6 +110,7 @@ std::string UsageText() {
          "  --frames N          end the program after frame N has been presented\n"
          "  --script FILE       feed input events from FILE\n"
          "  --record FILE       write every input message the game receives to FILE\n"
+         "  --trace FILE        write the game's state after every frame to FILE (JSON lines)\n"
          "  --shot N:FILE       after frame N is drawn, save the back buffer to FILE as a TIFF\n"
          "  --desktop WxHxD     headless only: the desktop size and depth start-up measures\n"
          "  --data DIR          the folder holding Images/ and Sounds/\n"

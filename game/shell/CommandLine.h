@@ -24,6 +24,7 @@ struct Options {
   std::optional<long> frames;  // end after this frame has been presented
   std::string script;
   std::string record;
+  std::string trace;
   std::vector<Shot> shots;  // in the order given
   std::optional<DesktopSize> desktop;
   std::string data;  // empty: chosen at start

@@ -13,8 +13,10 @@
 #include "engine/platform/sdl/SdlPlatform.h"
 #include "engine/support/Path.h"
 #include "game/shell/Callbacks.h"
+#include "game/shell/GameShell.h"
 #include "game/shell/Screenshots.h"
 #include "game/shell/ScriptedWindows.h"
+#include "game/shell/Trace.h"
 
 namespace game::shell {
 
@@ -91,6 +93,17 @@ int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
     }
   }
 
+  std::unique_ptr<std::FILE, FileCloser> traceFile;
+  if (!options.trace.empty()) {
+    traceFile.reset(std::fopen(options.trace.c_str(), "w"));
+    if (!traceFile) {
+      err << "curbside: cannot write trace '" << options.trace << "'\n";
+      return 2;
+    }
+  }
+  std::unique_ptr<Trace> trace;
+  if (traceFile) trace = std::make_unique<Trace>(traceFile.get(), Game);
+
   Screenshots screenshots(options.shots);
   if (const std::string file = screenshots.Unwritable(); !file.empty()) {
     err << "curbside: cannot write screenshot '" << file << "'\n";
@@ -109,12 +122,17 @@ int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
   long frame = 0;  // frames run so far
   Vorel.AttachPlatform(platform);
   Vorel.SetDrawnHook([&] { screenshots.FrameDrawn(frame + 1); });
+  if (trace) {
+    Vorel.SetSoundStartedHook([&](const engine::sound::SoundX& s) { trace->SoundStarted(s); });
+  }
   const int code = Vorel.Entry(initialize, [&] {
     run();
     ++frame;
+    if (trace) trace->FrameEnded(frame, Vorel.GetStatus());
     if (options.frames && frame == *options.frames) Vorel.Quit();
   });
   Vorel.SetDrawnHook(nullptr);
+  Vorel.SetSoundStartedHook(nullptr);
   Vorel.DetachPlatform();
   for (const std::string& problem : screenshots.Problems())
     err << "curbside: " << problem << "\n";

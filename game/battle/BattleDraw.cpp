@@ -1,0 +1,79 @@
+// BattleDraw.cpp -- one frame of the single-player picture: the street scrolled to the
+// performer, cash items, actors, the status display and the overlays.
+#include "engine/core/Engine.h"
+#include "game/battle/Battle.h"
+#include "game/battle/BattlePictures.h"
+
+namespace game::battle {
+
+using namespace pictures;
+
+void Battle::DrawStreet() {
+  Vorel.DrawPlain(static_cast<int>(view_->ScreenX() - view_->ScrollX()),
+                  static_cast<int>(view_->ScreenY() - view_->ScrollY()), images_[kStreet]);
+}
+
+void Battle::Draw() {
+  switch (state_) {
+    case 1:  // count-down: no passers-by, no cash items
+      DrawStreet();
+      DrawPlayer(*player_, *view_);
+      DrawHud();
+      Vorel.DrawMasked(375, 100, images_[kTrafficGreen + static_cast<std::size_t>(light_)]);
+      break;
+    case 2:
+      FollowPlayer(*view_, *player_);
+      DrawStreet();
+      for (std::int32_t item : {item1_, item2_}) {
+        if (item < 0) continue;
+        Vorel.DrawMasked(static_cast<int>(static_cast<float>(item) - view_->ScrollX()),
+                         static_cast<int>(view_->ScreenY() + 295.0f - view_->ScrollY()),
+                         images_[kCashItem]);
+      }
+      DrawPlayer(*player_, *view_);
+      DrawBypassers(*view_);
+      DrawHud();
+      break;
+    case 3:  // game over: no cash items
+      FollowPlayer(*view_, *player_);
+      DrawStreet();
+      DrawPlayer(*player_, *view_);
+      DrawBypassers(*view_);
+      DrawHud();
+      Vorel.DrawMasked(200, 100, images_[kGameOver]);
+      Vorel.DrawPlain(200, 300, images_[kAgain]);
+      if (player_->Level() < 5) Vorel.DrawMasked(250, 200, images_[kLose]);
+      break;
+    default:  // the first Run always leaves state 0 before the first drawing
+      break;
+  }
+}
+
+void Battle::DrawHud() {
+  const auto sx = static_cast<std::int32_t>(view_->ScreenX());
+  const auto sy = static_cast<std::int32_t>(view_->ScreenY());
+  Vorel.DrawPlain(0, 0, images_[kTopBar]);
+  Vorel.DrawPlain(0, 550, images_[kBottomBar]);
+  Vorel.DrawPlain(700, 50, images_[kPortrait]);
+  for (std::int32_t kind = 1; kind <= 4; ++kind) {
+    if (player_->KindFlag(kind)) {
+      Vorel.DrawPlain(675, 51 + 26 * (kind - 1),
+                      images_[kKindPortrait1 + static_cast<std::size_t>(kind - 1)]);
+    }
+  }
+  Vorel.DrawPlain(sx, sy, images_[kCashSymbol]);
+  DrawCash(player_->Cash(), sx, sy,
+           std::span<const engine::graphics::Image, 10>(&images_[kDigit0], 10));
+  if (player_->KnowsDance()) Vorel.DrawMasked(sx + 40, sy + 20, images_[kDanceOwned]);
+  for (std::int32_t i = 0; i < player_->Level(); ++i) {
+    Vorel.DrawMasked(700 + 20 * i, sy + 100, images_[kAbility]);
+  }
+  if (state_ == 2 || state_ == 3) {
+    DrawClock(images_[kClockFace], images_[kLongHand], images_[kShortHand], images_[kLongTurned],
+              images_[kShortTurned], static_cast<float>(dayTimer_ / 20 - 360),
+              static_cast<float>(dayTimer_ / 120 - 360), 375, sy);
+  }
+  if (paused_ != 0) Vorel.DrawMasked(sx + 300, sy + 50, images_[kPause]);
+}
+
+}  // namespace game::battle

@@ -1,0 +1,101 @@
+// GameShell.cpp -- title, rules pages and the choice of mode.
+#include "game/shell/GameShell.h"
+
+#include <cstdio>
+
+#include "engine/core/Engine.h"
+#include "engine/graphics/ImageFile.h"
+
+namespace game::shell {
+
+using engine::graphics::DRAW_MASKED;
+using engine::graphics::DRAW_PLAIN;
+
+GameShell Game;
+
+namespace {
+
+struct Button {
+  std::int32_t left, top, width, height;
+};
+
+constexpr Button kOnePlayer{535, 225, 210, 60};
+constexpr Button kTwoPlayers{430, 315, 215, 60};
+constexpr Button kRules{520, 410, 240, 55};
+constexpr Button kNext{755, 560, 25, 25};
+constexpr Button kPrevious{725, 560, 25, 25};
+constexpr std::int32_t kClickDelay = 15;
+
+}  // namespace
+
+void GameShell::Init() {
+  page_ = 0;
+  frameCount_ = 0;
+  mode_ = 0;
+  clickDelay_ = 0;
+  LoadImages();
+}
+
+void GameShell::LoadImages() {
+  engine::graphics::ImageFile loader;
+  loader.Load("Images\\backgrounds\\intro-bg.tif", titleBackground_, DRAW_PLAIN);
+  loader.Load("Images\\backgrounds\\rules-bg.tif", rulesBackground_, DRAW_PLAIN);
+  loader.Load("Images\\inter-prev.tif", previousButton_, DRAW_PLAIN);
+  loader.Load("Images\\inter-next.tif", nextButton_, DRAW_PLAIN);
+  for (int n = 1; n <= 10; ++n) {
+    char name[100];
+    std::snprintf(name, sizeof name, "Images\\rules\\rules%d.tif", n);
+    loader.Load(name, rulesPages_[static_cast<std::size_t>(n - 1)], DRAW_MASKED);
+  }
+}
+
+bool GameShell::HitButton(std::int32_t x, std::int32_t y, std::int32_t left, std::int32_t top,
+                          std::int32_t width, std::int32_t height) {
+  return left < x && x < left + width && top < y && y < top + height;
+}
+
+void GameShell::Run(std::int8_t key) {
+  ++frameCount_;
+  --clickDelay_;
+  // The buttons answer to a held left button, not only to a fresh press.
+  const bool pressed = (Vorel.GetMouseButton() & 1) != 0;
+  const std::int32_t x = Vorel.GetMouseX(), y = Vorel.GetMouseY();
+  auto hit = [&](const Button& b) {
+    return pressed && HitButton(x, y, b.left, b.top, b.width, b.height);
+  };
+  if (mode_ == 0 && page_ == 0) {
+    if (hit(kOnePlayer)) {
+      mode_ = 1;
+      battle_.Start(static_cast<std::uint32_t>(frameCount_));
+    } else if (hit(kTwoPlayers)) {
+      // The two-player street comes with its own mode; until then the button does nothing.
+    } else if (hit(kRules)) {
+      page_ = 1;
+      clickDelay_ = kClickDelay;
+    }
+  } else if (mode_ == 0) {
+    if (clickDelay_ < 0 && hit(kNext)) {
+      page_ = page_ == 10 ? 0 : page_ + 1;
+      clickDelay_ = kClickDelay;
+    } else if (clickDelay_ < 0 && hit(kPrevious)) {
+      page_ = page_ - 1;
+      clickDelay_ = kClickDelay;
+    }
+  }
+  if (mode_ == 1) battle_.Run(key);
+}
+
+void GameShell::Draw() {
+  if (mode_ == 1) {
+    battle_.Draw();
+  } else if (mode_ == 0 && page_ == 0) {
+    Vorel.DrawPlain(0, 0, titleBackground_);
+  } else if (mode_ == 0 && page_ >= 1 && page_ <= 10) {
+    Vorel.DrawPlain(0, 0, rulesBackground_);
+    Vorel.DrawMasked(100, 100, rulesPages_[static_cast<std::size_t>(page_ - 1)]);
+    Vorel.DrawPlain(725, 560, previousButton_);
+    Vorel.DrawPlain(755, 560, nextButton_);
+  }
+}
+
+}  // namespace game::shell

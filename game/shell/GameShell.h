@@ -1,0 +1,45 @@
+// GameShell.h -- the top of the game: the title screen, the ten rules pages, the buttons that
+// choose a mode, and from then on every frame handed to the chosen street mode.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "engine/graphics/Image.h"
+#include "game/battle/Battle.h"
+
+namespace game::shell {
+
+class GameShell {
+ public:
+  void Init();
+  void LoadImages();
+  // A hit is strictly inside the rectangle: its edges do not count.
+  static bool HitButton(std::int32_t x, std::int32_t y, std::int32_t left, std::int32_t top,
+                        std::int32_t width, std::int32_t height);
+  void Run(std::int8_t key);
+  void Draw();
+
+  std::int32_t Page() const { return page_; }
+  std::int32_t FrameCount() const { return frameCount_; }
+  std::int32_t Mode() const { return mode_; }
+  std::int32_t ClickDelay() const { return clickDelay_; }
+  const battle::Battle& GetBattle() const { return battle_; }
+
+ private:
+  std::int32_t page_ = 0;
+  std::int32_t frameCount_ = 0;
+  std::int32_t mode_ = 0;
+  std::int32_t clickDelay_ = 0;
+  engine::graphics::Image titleBackground_;
+  engine::graphics::Image rulesBackground_;
+  std::array<engine::graphics::Image, 10> rulesPages_;
+  engine::graphics::Image previousButton_;
+  engine::graphics::Image nextButton_;
+  battle::Battle battle_;
+};
+
+// The program-wide game object.
+extern GameShell Game;
+
+}  // namespace game::shell
