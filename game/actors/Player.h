@@ -55,6 +55,14 @@ class Player final : public Actor {
   ActorType AnimationType() const override { return ActorType::kPlayer; }
 
  private:
+  // Following and performing moves: by distance, stopping the performance (state 10) at either
+  // end of the street. True when it stopped there.
+  bool FollowLeft(float distance);
+  bool FollowRight(float distance);
+  // While following: a move held at the walk's last picture (lastImg) offers its performance;
+  // otherwise the walk goes on.
+  void OfferAtLastPicture(std::int32_t lastImg, bool frozen);
+
   float x_ = 0.0f;
   float y_ = 0.0f;
   std::int32_t worldWidth_ = 0;
