@@ -68,7 +68,8 @@ void GameShell::Run(std::int8_t key) {
       mode_ = 1;
       battle_.Start(static_cast<std::uint32_t>(frameCount_));
     } else if (hit(kTwoPlayers)) {
-      // The two-player street comes with its own mode; until then the button does nothing.
+      mode_ = 2;
+      battle2_.Start(frameCount_);
     } else if (hit(kRules)) {
       page_ = 1;
       clickDelay_ = kClickDelay;
@@ -83,11 +84,14 @@ void GameShell::Run(std::int8_t key) {
     }
   }
   if (mode_ == 1) battle_.Run(key);
+  if (mode_ == 2) battle2_.Run(key);
 }
 
 void GameShell::Draw() {
   if (mode_ == 1) {
     battle_.Draw();
+  } else if (mode_ == 2) {
+    battle2_.Draw();
   } else if (mode_ == 0 && page_ == 0) {
     Vorel.DrawPlain(0, 0, titleBackground_);
   } else if (mode_ == 0 && page_ >= 1 && page_ <= 10) {

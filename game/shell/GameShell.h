@@ -7,6 +7,7 @@
 
 #include "engine/graphics/Image.h"
 #include "game/battle/Battle.h"
+#include "game/battle2/Battle2.h"
 
 namespace game::shell {
 
@@ -25,6 +26,7 @@ class GameShell {
   std::int32_t Mode() const { return mode_; }
   std::int32_t ClickDelay() const { return clickDelay_; }
   const battle::Battle& GetBattle() const { return battle_; }
+  const battle2::Battle2& GetBattle2() const { return battle2_; }
 
  private:
   std::int32_t page_ = 0;
@@ -37,6 +39,7 @@ class GameShell {
   engine::graphics::Image previousButton_;
   engine::graphics::Image nextButton_;
   battle::Battle battle_;
+  battle2::Battle2 battle2_;
 };
 
 // The program-wide game object.

@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "game/battle/Battle.h"
+#include "game/battle2/Battle2.h"
 #include "game/shell/GameShell.h"
 
 namespace game::shell {
@@ -126,6 +127,16 @@ std::string BattleJson(const battle::Battle& b, const std::vector<int>& sounds) 
   return j.Close();
 }
 
+std::string Battle2Json(const battle2::Battle2& b, const std::vector<int>& sounds) {
+  Json j;
+  j.Field("state", static_cast<long long>(b.State())).Field("frame", b.Frame());
+  j.Field("clock", b.Clock()).Field("dayTimer", b.DayTimer()).Field("light", b.Light());
+  j.Field("paused", static_cast<long long>(b.Paused())).Field("pace", b.Pace());
+  j.Field("seed", b.Seed());
+  StreetFields(j, b, {b.GetPlayer(1), b.GetPlayer(2)}, sounds);
+  return j.Close();
+}
+
 }  // namespace
 
 std::string FormatFloat(float value) {
@@ -135,10 +146,12 @@ std::string FormatFloat(float value) {
 }
 
 void Trace::SoundStarted(const engine::sound::SoundX& sound) {
-  if (shell_.Mode() == 1) {
-    const int index = shell_.GetBattle().SoundIndexOf(sound);
-    if (index >= 0) sounds_.push_back(index);
-  }
+  const battle::StreetMode* mode = nullptr;
+  if (shell_.Mode() == 1) mode = &shell_.GetBattle();
+  if (shell_.Mode() == 2) mode = &shell_.GetBattle2();
+  if (mode == nullptr) return;
+  const int index = mode->SoundIndexOf(sound);
+  if (index >= 0) sounds_.push_back(index);
 }
 
 void Trace::FrameEnded(long frame, int status) {
@@ -147,6 +160,8 @@ void Trace::FrameEnded(long frame, int status) {
   j.Field("status", status);
   if (shell_.Mode() == 1 && shell_.GetBattle().GetPlayer() != nullptr) {
     j.Key("game").Raw(BattleJson(shell_.GetBattle(), sounds_));
+  } else if (shell_.Mode() == 2 && shell_.GetBattle2().GetPlayer(1) != nullptr) {
+    j.Key("game").Raw(Battle2Json(shell_.GetBattle2(), sounds_));
   }
   sounds_.clear();
   const std::string line = j.Close() + "\n";
