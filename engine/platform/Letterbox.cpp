@@ -1,5 +1,5 @@
-// Letterbox.cpp -- aspect-kept fitting of the picture and the reverse mapping of pointer
-// positions.
+// Letterbox.cpp -- aspect-kept fitting of the picture, the choice of whole-number scaling,
+// and the reverse mapping of pointer positions.
 #include "engine/platform/Letterbox.h"
 
 #include <algorithm>
@@ -33,8 +33,33 @@ Rect FitPicture(Size picture, Size output) {
   return {left, top, left + static_cast<int>(width), top + static_cast<int>(height)};
 }
 
+Placement PlacePicture(Size picture, Size output) {
+  Placement placement;
+  placement.destination = FitPicture(picture, output);
+  if (placement.destination.Width() <= 0) return placement;
+  const int whole = std::min(output.width / picture.width, output.height / picture.height);
+  if (whole >= 1) {
+    // Close enough to a whole number: bars a few pixels wider are better than uneven pixels.
+    const std::int64_t wholeWidth = std::int64_t{whole} * picture.width;
+    if (std::int64_t{placement.destination.Width()} * 32 <= wholeWidth * 33) {
+      const std::int64_t wholeHeight = std::int64_t{whole} * picture.height;
+      const int left = static_cast<int>((output.width - wholeWidth) / 2);
+      const int top = static_cast<int>((output.height - wholeHeight) / 2);
+      placement.destination = {left, top, left + static_cast<int>(wholeWidth),
+                               top + static_cast<int>(wholeHeight)};
+      placement.sharpScale = whole;
+      placement.exact = true;
+      return placement;
+    }
+  }
+  // Enlarged past the destination (up to the limit), so that smoothing shrinks; a picture
+  // larger than its destination is smoothed directly.
+  placement.sharpScale = whole == 0 ? 1 : std::min(whole + 1, kMaxSharpScale);
+  return placement;
+}
+
 Point WindowToPicture(Point point, Size window, Size output, Size picture) {
-  const Rect shown = FitPicture(picture, output);
+  const Rect shown = PlacePicture(picture, output).destination;
   if (Empty(window) || shown.Width() <= 0 || shown.Height() <= 0) return {};
   // The centre of the window point, in output pixels, then in picture pixels.
   const double ox = (point.x + 0.5) * output.width / window.width;

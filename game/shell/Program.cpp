@@ -46,10 +46,24 @@ std::unique_ptr<engine::platform::Platform> MakePlatform(const Options& options)
 
 }  // namespace
 
-std::string DefaultDataFolder() {
-  if (IsFolder("Images") || IsFolder("Sounds")) return "";
-  if (IsFolder(CURBSIDE_BUILD_DATA_DIR)) return CURBSIDE_BUILD_DATA_DIR;
+std::string FindDataFolder(const fs::path& working, const std::string& buildData,
+                           const fs::path& program, const std::string& installFromBin) {
+  if (IsFolder(working / "Images") || IsFolder(working / "Sounds")) return "";
+  if (!buildData.empty() && IsFolder(buildData)) return buildData;
+  if (!program.empty()) {
+    const fs::path installed = (program.parent_path() / installFromBin).lexically_normal();
+    if (IsFolder(installed)) return installed.string();
+  }
   return "";
+}
+
+// Started from a desktop menu the working folder is the home folder, so an installed program
+// looks for its data from where its own file is, whatever link or PATH entry started it.
+std::string DefaultDataFolder() {
+  std::error_code error;
+  const fs::path program = fs::read_symlink("/proc/self/exe", error);
+  return FindDataFolder(".", CURBSIDE_BUILD_DATA_DIR, error ? fs::path() : program,
+                        CURBSIDE_INSTALL_DATA_FROM_BIN);
 }
 
 int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {

@@ -2,7 +2,9 @@
 // attached, the engine entry run and the frame limit kept.
 #pragma once
 
+#include <filesystem>
 #include <iosfwd>
+#include <string>
 
 #include "game/shell/CommandLine.h"
 
@@ -12,8 +14,15 @@ namespace game::shell {
 // options cannot be used.
 int RunProgram(const Options& options, std::ostream& out, std::ostream& err);
 
-// The data folder used when --data is not given: the working folder if it holds Images/ or
-// Sounds/, else the folder the build put them in, else the working folder.
+// The data folder used when --data is not given ("" for the working folder): the working
+// folder if it holds Images/ or Sounds/, else the folder the build put them in if it exists,
+// else the installed share/curbside found from the program's own place (/proc/self/exe), else
+// the working folder.
 std::string DefaultDataFolder();
+
+// The same choice from what it looks at: the working folder, the build's data folder, the
+// program file, and the way from the program's folder to the installed data.
+std::string FindDataFolder(const std::filesystem::path& working, const std::string& buildData,
+                           const std::filesystem::path& program, const std::string& installFromBin);
 
 }  // namespace game::shell

@@ -49,6 +49,55 @@ TEST(CommandLine, HelpAndVersion) {
   EXPECT_TRUE(ParseCommandLine({"--version"}).options.version);
 }
 
+// --help lists every option the parser takes and the controls of both modes, and fits a
+// terminal.
+TEST(CommandLine, UsageNamesEveryOptionAndTheControlsOfBothModes) {
+  const std::string usage = game::shell::UsageText();
+  const std::vector<std::vector<std::string>> options = {
+      {"--windowed"},
+      {"--headless"},
+      {"--frames", "5"},
+      {"--script", "s.txt"},
+      {"--record", "r.txt"},
+      {"--trace", "t.txt"},
+      {"--shot", "5:a.tif"},
+      {"--data", "d"},
+      {"--help"},
+      {"--version"},
+      {"--desktop", "640x480x16", "--headless"},
+  };
+  for (const auto& args : options) {
+    EXPECT_EQ(ParseCommandLine(args).error, "") << args[0];
+    EXPECT_NE(usage.find("\n  " + args[0] + " "), std::string::npos) << args[0];
+  }
+  const char* controls[] = {
+      "  Left, Right arrows  walk (hold)",
+      "  q                   follow the passer-by beside you; again to stop",
+      "  1, 2, 3             beg, sing, rabbit trick while following (hold);",
+      "  r                   start or stop the dance (after buying a lesson)",
+      "  b                   buy a dance lesson from a hobo",
+      "  p                   pause and resume; a new game once the game is over",
+      "Two players:          player 1            player 2",
+      "  walk left, right    N, M (hold)         left, right mouse button (hold)",
+      "  follow, stop        q                   4",
+      "  beg, sing, rabbit   1, 2, 3 (hold)      keypad 7, 8, 9 (hold, Num Lock on)",
+      "  dance start, stop   r                   5",
+      "  buy a dance lesson  b                   6",
+      "  push the other      s                   +",
+      "  pause, new game     p                   p",
+      "Alt+Enter or F11 switches between full screen and a window.",
+      "Escape quits from every screen.",
+  };
+  for (const char* line : controls) {
+    EXPECT_NE(usage.find(std::string("\n") + line + "\n"), std::string::npos) << line;
+  }
+  std::size_t start = 0;
+  for (std::size_t end; (end = usage.find('\n', start)) != std::string::npos; start = end + 1) {
+    EXPECT_LE(end - start, 80u) << usage.substr(start, end - start);
+  }
+  EXPECT_EQ(start, usage.size()) << "ends with a newline";
+}
+
 TEST(CommandLine, RefusalsNameTheProblem) {
   const std::pair<std::vector<std::string>, const char*> cases[] = {
       {{"--frames"}, "needs a value"},

@@ -44,6 +44,23 @@ TEST_F(Program, HeadlessRunStartsLogsAndEnds) {
   EXPECT_NE(log.find("WindowsDX: Initialization finished OK.\n  "), std::string::npos);
 }
 
+// Started in a folder nobody can write (root included), the game runs on without a log, as the
+// log's own failure line on standard output says.
+TEST_F(Program, UnwritableFolderRunsWithoutALog) {
+  const std::string out = (dir.Path() / "stdout.txt").string();
+  const std::string err = (dir.Path() / "stderr.txt").string();
+  const std::string command = std::string("cd /proc && '") + CURBSIDE_EXE +
+                              "' --headless --frames 10 >'" + out + "' 2>'" + err + "'";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  // Once when the log is made at start, once when start-up opens it afresh.
+  EXPECT_EQ(dir.Read("stdout.txt"),
+            "DEBUGGER ERROR: Unable to open debug log file.\n"
+            "DEBUGGER ERROR: Unable to open debug log file.\n");
+  EXPECT_EQ(dir.Read("stderr.txt"), "");
+}
+
 TEST_F(Program, DeepDesktopFailsWithTheDepthReport) {
   const Result r = Run("--headless --desktop 1024x768x32 --frames 10");
   EXPECT_EQ(r.code, 255);
@@ -105,10 +122,14 @@ TEST_F(Program, ShotsSaveTheDrawnFramesForOtherTools) {
 TEST_F(Program, HelpVersionAndBadOptions) {
   const Result help = Run("--help");
   EXPECT_EQ(help.code, 0);
-  EXPECT_NE(help.out.find("--headless"), std::string::npos);
+  EXPECT_EQ(help.err, "");
+  for (const char* part : {"Usage: curbside [options]", "--headless",
+                           "Single player:", "Two players:", "Escape quits"}) {
+    EXPECT_NE(help.out.find(part), std::string::npos) << part;
+  }
   const Result version = Run("--version");
   EXPECT_EQ(version.code, 0);
-  EXPECT_EQ(version.out.rfind("curbside ", 0), 0u);
+  EXPECT_EQ(version.out, "curbside " CURBSIDE_VERSION "\n");
   const Result bad = Run("--bogus");
   EXPECT_EQ(bad.code, 2);
   EXPECT_NE(bad.err.find("unknown option '--bogus'"), std::string::npos);

@@ -1,5 +1,5 @@
 // Main.cpp -- assetgen: writes every picture and sound the game reads into a data folder, with a
-// manifest, and on request a contact sheet of all pictures for review.
+// manifest, and on request a contact sheet of all pictures for review and the desktop icons.
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -9,6 +9,8 @@
 #include "engine/graphics/Font.h"
 #include "tools/assetgen/Catalogue.h"
 #include "tools/assetgen/ContactSheet.h"
+#include "tools/assetgen/Icon.h"
+#include "tools/assetgen/PngWriter.h"
 #include "tools/assetgen/Writers.h"
 
 namespace {
@@ -26,10 +28,28 @@ std::filesystem::path OnDisk(const std::filesystem::path& root, const std::strin
 
 int Usage() {
   std::fputs(
-      "Usage: assetgen OUTDIR [--contact-sheet FILE]\n"
-      "Writes OUTDIR/Images, OUTDIR/Sounds and OUTDIR/manifest.txt.\n",
+      "Usage: assetgen OUTDIR [--contact-sheet FILE] [--icons DIR]\n"
+      "Writes OUTDIR/Images, OUTDIR/Sounds and OUTDIR/manifest.txt; with --icons also\n"
+      "DIR/hicolor/NxN/apps/curbside.png for each icon size.\n",
       stderr);
   return 2;
+}
+
+// In the icon theme's layout, so that the folder installs as it is; returns how many files
+// could not be written.
+int WriteIcons(const std::filesystem::path& root) {
+  int failures = 0;
+  for (const int size : kIconSizes) {
+    const std::string side = std::to_string(size);
+    const std::filesystem::path folder = root / "hicolor" / (side + "x" + side) / "apps";
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path path = folder / "curbside.png";
+    if (!WritePng(path.string(), PaintIcon(size))) {
+      std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
+      ++failures;
+    }
+  }
+  return failures;
 }
 
 }  // namespace
@@ -37,10 +57,12 @@ int Usage() {
 int main(int argc, char** argv) {
   if (argc < 2) return Usage();
   const std::filesystem::path root = argv[1];
-  std::string sheet;
+  std::string sheet, icons;
   for (int i = 2; i < argc; ++i) {
     if (std::strcmp(argv[i], "--contact-sheet") == 0 && i + 1 < argc) {
       sheet = argv[++i];
+    } else if (std::strcmp(argv[i], "--icons") == 0 && i + 1 < argc) {
+      icons = argv[++i];
     } else {
       return Usage();
     }
@@ -78,6 +100,7 @@ int main(int argc, char** argv) {
     }
     manifest << "sound " << asset.name << ' ' << kSoundRate << ' ' << samples.size() << '\n';
   }
+  if (!icons.empty()) failures += WriteIcons(icons);
   manifest.close();
   if (!manifest) ++failures;
   // The manifest appears only once every file is in place, so a build never sees half a set.

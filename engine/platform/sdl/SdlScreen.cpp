@@ -59,10 +59,20 @@ Size SdlScreen::WindowSize() const {
   return size;
 }
 
+bool CoverDisplay(SDL_Window* window) {
+  SDL_Rect bounds{};
+  const int display = SDL_GetWindowDisplayIndex(window);
+  if (display >= 0 && SDL_GetDisplayBounds(display, &bounds) == 0) {
+    SDL_SetWindowPosition(window, bounds.x, bounds.y);
+    SDL_SetWindowSize(window, bounds.w, bounds.h);
+  }
+  return SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+}
+
 bool SdlScreen::EnterFullscreen(Size picture) {
   SDL_Window* window = renderer_ != nullptr ? SDL_GetWindowFromID(window_) : nullptr;
   if (window == nullptr || picture.width <= 0 || picture.height <= 0) return false;
-  if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return false;
+  if (!CoverDisplay(window)) return false;
   picture_ = picture;
   return true;
 }
@@ -110,18 +120,62 @@ DisplayResult SdlScreen::Present(Ticket texture, const PixelMemory& picture) {
     FreeTexture();
     if (!MakeTexture({picture.width, picture.height})) return DisplayResult::kGeneric;
   }
-  if (SDL_UpdateTexture(texture_, nullptr, picture.pixels.data(), picture.pitch) != 0) {
-    return DisplayResult::kGeneric;
-  }
+  if (!Upload(picture)) return DisplayResult::kGeneric;
   Size output;
   SDL_GetRendererOutputSize(renderer_, &output.width, &output.height);
-  const Rect shown = FitPicture(textureSize_, output);
+  const Placement placement = PlacePicture(textureSize_, output);
+  const Rect& shown = placement.destination;
+  // Whole-number scales and 1:1 copy pixels as they are; any other scale smooths a sharp
+  // enlargement of the picture down to the destination.
+  SDL_Texture* source = texture_;
+  if (!placement.exact && placement.sharpScale > 1) source = Sharpened(placement.sharpScale);
+  SDL_SetTextureScaleMode(source, placement.exact ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
   const SDL_Rect destination{shown.left, shown.top, shown.Width(), shown.Height()};
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, SDL_ALPHA_OPAQUE);
   SDL_RenderClear(renderer_);
-  SDL_RenderCopy(renderer_, texture_, nullptr, &destination);
+  if (shown.Width() > 0 && shown.Height() > 0) {
+    SDL_RenderCopy(renderer_, source, nullptr, &destination);
+  }
   SDL_RenderPresent(renderer_);
   return DisplayResult::kOk;
+}
+
+bool SdlScreen::Upload(const PixelMemory& picture) {
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) return false;
+  expand_.Picture(picture.pixels.data(), picture.pitch, static_cast<std::uint32_t*>(pixels), pitch,
+                  picture.width, picture.height);
+  SDL_UnlockTexture(texture_);
+  return true;
+}
+
+// The target has the texture's format: the enlargement copies pixels unchanged, and a software
+// renderer copies between equal formats without converting.
+SDL_Texture* SdlScreen::Sharpened(int scale) {
+  const Size size{textureSize_.width * scale, textureSize_.height * scale};
+  if (sharp_ == nullptr || sharpSize_.width != size.width || sharpSize_.height != size.height) {
+    FreeSharpened();
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(renderer_, &info) != 0 ||
+        (info.flags & SDL_RENDERER_TARGETTEXTURE) == 0) {
+      return texture_;
+    }
+    if ((info.max_texture_width > 0 && size.width > info.max_texture_width) ||
+        (info.max_texture_height > 0 && size.height > info.max_texture_height)) {
+      return texture_;
+    }
+    sharp_ = SDL_CreateTexture(renderer_, textureFormat_, SDL_TEXTUREACCESS_TARGET, size.width,
+                               size.height);
+    if (sharp_ == nullptr) return texture_;
+    SDL_SetTextureBlendMode(sharp_, SDL_BLENDMODE_NONE);
+    sharpSize_ = size;
+  }
+  SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
+  if (SDL_SetRenderTarget(renderer_, sharp_) != 0) return texture_;
+  const int copied = SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+  SDL_SetRenderTarget(renderer_, nullptr);
+  return copied == 0 ? sharp_ : texture_;
 }
 
 Point SdlScreen::WindowToPicture(WindowHandle window, Point point) const {
@@ -147,20 +201,39 @@ void SdlScreen::Shutdown() {
   rendererTicket_ = 0;
 }
 
+// The picture reaches the renderer as 32-bit pixels widened by the expander: every renderer
+// takes ARGB8888, and a software renderer showing a window of the X server's usual format
+// copies RGB888 as it is.
 bool SdlScreen::MakeTexture(Size size) {
   if (renderer_ == nullptr || size.width <= 0 || size.height <= 0) return false;
-  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
-                               size.width, size.height);
+  textureFormat_ = SDL_PIXELFORMAT_ARGB8888;
+  SDL_RendererInfo info{};
+  SDL_Window* window = SDL_GetWindowFromID(window_);
+  if (window != nullptr && SDL_GetWindowPixelFormat(window) == SDL_PIXELFORMAT_RGB888 &&
+      SDL_GetRendererInfo(renderer_, &info) == 0) {
+    for (Uint32 i = 0; i < info.num_texture_formats; ++i) {
+      if (info.texture_formats[i] == SDL_PIXELFORMAT_RGB888)
+        textureFormat_ = SDL_PIXELFORMAT_RGB888;
+    }
+  }
+  texture_ = SDL_CreateTexture(renderer_, textureFormat_, SDL_TEXTUREACCESS_STREAMING, size.width,
+                               size.height);
   if (texture_ == nullptr) return false;
-  // Smooth when scaled; at 1:1 every pixel still comes out exactly.
-  SDL_SetTextureScaleMode(texture_, SDL_ScaleModeLinear);
+  SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
   textureSize_ = size;
   picture_ = size;
   lost_ = false;
   return true;
 }
 
+void SdlScreen::FreeSharpened() {
+  if (sharp_ != nullptr) SDL_DestroyTexture(sharp_);
+  sharp_ = nullptr;
+  sharpSize_ = {};
+}
+
 void SdlScreen::FreeTexture() {
+  FreeSharpened();
   if (texture_ != nullptr) SDL_DestroyTexture(texture_);
   texture_ = nullptr;
   lost_ = false;

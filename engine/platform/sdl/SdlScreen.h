@@ -11,6 +11,7 @@
 #include "engine/platform/DisplaySystem.h"
 #include "engine/platform/FramePacer.h"
 #include "engine/platform/Letterbox.h"
+#include "engine/platform/PixelExpand.h"
 
 namespace engine::platform::sdl {
 
@@ -25,6 +26,11 @@ struct PixelMemory {
 };
 
 inline constexpr std::uint32_t kRedMask = 0xF800, kGreenMask = 0x07E0, kBlueMask = 0x001F;
+
+// Makes a window full screen on the desktop mode. It is first placed and sized to cover its
+// display, so that it covers the screen even on an X server without a window manager, where
+// nobody carries out the full-screen request and SDL only records it.
+bool CoverDisplay(SDL_Window* window);
 
 // Objects made from the screen (a display device, a primary surface) hold a ticket; a ticket
 // that has been superseded or shut down can no longer release or use what a newer one made.
@@ -59,20 +65,28 @@ class SdlScreen {
   void MarkTextureLost();
   bool RestoreTexture(Ticket texture);
 
-  // Uploads the picture into the texture, clears the output to black, draws the texture into
-  // the aspect-kept rectangle and presents.
+  // Uploads the picture into the texture, clears the output to black, draws the texture where
+  // PlacePicture puts it (whole-number scales sharp, others smoothed from a sharp enlargement)
+  // and presents.
   DisplayResult Present(Ticket texture, const PixelMemory& picture);
   // Holds the frame to the 60-a-second schedule; called after each presented or skipped frame.
   void FramePaced() { pacer_.FrameDone(); }
 
   // The picture pixel under a point of a window (the whole window when nothing is shown yet).
   Point WindowToPicture(WindowHandle window, Point point) const;
+  // The size of the picture the window shows; empty before the first texture.
+  Size PictureSize() const { return picture_; }
   // Called before a window is destroyed: its renderer and texture go first.
   void WindowDestroyed(WindowHandle window);
   // Releases texture and renderer; called before SDL shuts down.
   void Shutdown();
 
  private:
+  // Widens the picture into the texture.
+  bool Upload(const PixelMemory& picture);
+  // The texture enlarged scale times, nearest-neighbour; the texture itself where that fails.
+  SDL_Texture* Sharpened(int scale);
+  void FreeSharpened();
   void FreeTexture();
   void FreeRenderer();
   bool MakeTexture(Size size);
@@ -87,9 +101,14 @@ class SdlScreen {
   bool accelerated_ = false;
 
   SDL_Texture* texture_ = nullptr;
+  Uint32 textureFormat_ = SDL_PIXELFORMAT_ARGB8888;  // a 32-bit packed xRGB format
+  Rgb565Expander expand_;
   Ticket textureTicket_ = 0;
   Size textureSize_;
   bool lost_ = false;
+  // The render target of Sharpened, kept while its size stays.
+  SDL_Texture* sharp_ = nullptr;
+  Size sharpSize_;
 
   // The size of the picture the window shows, for pointer positions.
   Size picture_;

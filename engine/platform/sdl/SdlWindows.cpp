@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -24,6 +25,9 @@ bool HasEnv(const char* name) {
   const char* value = std::getenv(name);
   return value != nullptr && *value != '\0';
 }
+
+// A resizable window never gets smaller than a quarter of the picture's width and height.
+constexpr int kMinimumWidth = 200, kMinimumHeight = 150;
 
 bool IsFocusEvent(const SDL_Event& event) {
   return event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ||
@@ -84,7 +88,7 @@ WindowHandle SdlWindows::CreateWindow(const WindowParams& params) {
   if (params.outerWidth <= 0 || params.outerHeight <= 0) return 0;
   // A popup has no frame; it becomes full screen when the display mode is set.
   Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
-  if (params.style == WindowStyle::kPopup) flags |= SDL_WINDOW_BORDERLESS;
+  flags |= params.style == WindowStyle::kPopup ? SDL_WINDOW_BORDERLESS : SDL_WINDOW_RESIZABLE;
   const std::string& title = params.title.empty() ? appTitle_ : params.title;
   SDL_Window* window = SDL_CreateWindow(title.c_str(), params.x, params.y, params.outerWidth,
                                         params.outerHeight, flags);
@@ -94,6 +98,7 @@ WindowHandle SdlWindows::CreateWindow(const WindowParams& params) {
     SDL_DestroyWindow(window);
     return 0;
   }
+  SDL_SetWindowMinimumSize(window, kMinimumWidth, kMinimumHeight);
   windows_[handle] = window;
   return handle;
 }
@@ -171,12 +176,65 @@ bool SdlWindows::PeekMessage(Message& message) {
       screen_->MarkTextureLost();
       continue;
     }
+    switch (hotkeys_.Filter(event)) {
+      case WindowHotkeys::Action::kPass:
+        break;
+      case WindowHotkeys::Action::kSwallow:
+        continue;
+      case WindowHotkeys::Action::kToggleFullscreen:
+        ToggleFullscreen();
+        continue;
+    }
     if (IsFocusEvent(event)) focusSeen_ = true;
     TranslateEvent(event, *this, pending_);
   }
   message = pending_.front();
   pending_.pop_front();
   return true;
+}
+
+void SdlWindows::ToggleFullscreen() {
+  SDL_Window* window = Find(shown_);
+  if (window == nullptr) return;
+  const Uint32 flags = SDL_GetWindowFlags(window);
+  if ((flags & SDL_WINDOW_FULLSCREEN) != 0) {
+    LeaveFullscreen(window);
+  } else {
+    windowed_ = {};
+    if ((flags & SDL_WINDOW_BORDERLESS) == 0) {
+      windowed_.window = shown_;
+      SDL_GetWindowPosition(window, &windowed_.place.x, &windowed_.place.y);
+      SDL_GetWindowSize(window, &windowed_.place.w, &windowed_.place.h);
+    }
+    CoverDisplay(window);
+  }
+  SDL_ShowCursor(SDL_ENABLE);
+}
+
+// The window gets back the place and size it had before it went full screen. A game that
+// started full screen has a frameless window that never had either: it gets a frame and the
+// picture's size (fitted to the desktop's usable area where that is smaller), centred.
+void SdlWindows::LeaveFullscreen(SDL_Window* window) {
+  if (SDL_SetWindowFullscreen(window, 0) != 0) return;
+  SDL_SetWindowBordered(window, SDL_TRUE);
+  SDL_SetWindowResizable(window, SDL_TRUE);
+  if (windowed_.window == shown_ && windowed_.place.w > 0 && windowed_.place.h > 0) {
+    SDL_SetWindowSize(window, windowed_.place.w, windowed_.place.h);
+    SDL_SetWindowPosition(window, windowed_.place.x, windowed_.place.y);
+    return;
+  }
+  const int display = std::max(SDL_GetWindowDisplayIndex(window), 0);
+  Size size = screen_->PictureSize();
+  if (size.width <= 0 || size.height <= 0) SDL_GetWindowSize(window, &size.width, &size.height);
+  SDL_Rect usable{};
+  if (SDL_GetDisplayUsableBounds(display, &usable) == 0 && usable.w > 0 && usable.h > 0 &&
+      (size.width > usable.w || size.height > usable.h)) {
+    const Rect fitted = FitPicture(size, {usable.w, usable.h});
+    size = {fitted.Width(), fitted.Height()};
+  }
+  SDL_SetWindowSize(window, size.width, size.height);
+  SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                        SDL_WINDOWPOS_CENTERED_DISPLAY(display));
 }
 
 void SdlWindows::MessageBox(WindowHandle owner, std::string_view text, std::string_view caption) {

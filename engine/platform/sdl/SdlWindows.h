@@ -2,6 +2,7 @@
 #pragma once
 
 #include <SDL_mouse.h>
+#include <SDL_rect.h>
 
 #include <deque>
 #include <map>
@@ -10,6 +11,7 @@
 
 #include "engine/platform/WindowSystem.h"
 #include "engine/platform/sdl/SdlEvents.h"
+#include "engine/platform/sdl/SdlHotkeys.h"
 #include "engine/platform/sdl/SdlScreen.h"
 
 struct SDL_Window;
@@ -31,7 +33,7 @@ class SdlWindows final : public WindowSystem, private EventContext {
   int DesktopWidth() override;
   int DesktopHeight() override;
   // SDL places and sizes the client area, so the outer size asked for becomes the client
-  // size. The handle is the SDL window id.
+  // size; a framed window can be resized. The handle is the SDL window id.
   WindowHandle CreateWindow(const WindowParams& params) override;
   void DestroyWindow(WindowHandle window) override;
   Rect GetClientRect(WindowHandle window) override;
@@ -39,12 +41,18 @@ class SdlWindows final : public WindowSystem, private EventContext {
   void ShowWindow(WindowHandle window, int showCommand) override;
   bool UpdateWindow(WindowHandle window) override;
   WindowHandle GetForegroundWindow() override;
+  // Alt+Enter and F11 are handled here (ToggleFullscreen) and never become messages.
   bool PeekMessage(Message& message) override;
   // Always written to standard error; shown as a dialog too where a display can show one.
   void MessageBox(WindowHandle owner, std::string_view text, std::string_view caption) override;
 
   // Destroys every window and the cursor; called before SDL shuts down.
   void Shutdown();
+
+  // Switches the main window between full screen on the desktop mode and a framed, resizable
+  // window. Only the window changes: the picture keeps its size and presentation scales it to
+  // whatever the window is, so the game goes on undisturbed.
+  void ToggleFullscreen();
 
  private:
   WindowHandle Resolve(std::uint32_t windowId) override;
@@ -53,6 +61,7 @@ class SdlWindows final : public WindowSystem, private EventContext {
 
   SDL_Window* Find(WindowHandle window) const;
   bool CanShowDialogs() const;
+  void LeaveFullscreen(SDL_Window* window);
 
   std::string appTitle_;
   std::shared_ptr<SdlScreen> screen_;
@@ -64,6 +73,12 @@ class SdlWindows final : public WindowSystem, private EventContext {
   WindowHandle shown_ = 0;  // the main window: the one most recently shown
   bool focusSeen_ = false;
   std::deque<Message> pending_;  // messages made by an event, not yet removed
+  WindowHotkeys hotkeys_;
+  // Where the main window was, framed, before it last went full screen.
+  struct Windowed {
+    WindowHandle window = 0;
+    SDL_Rect place{};
+  } windowed_;
 };
 
 }  // namespace engine::platform::sdl

@@ -1,6 +1,8 @@
 // SdlEngineRun.cpp -- environment scopes and whole engine runs on the SDL platform.
 #include "tests/platform/sdl/SdlEngineRun.h"
 
+#include <SDL.h>
+
 #include <chrono>
 #include <cstdlib>
 
@@ -31,7 +33,7 @@ bool HasEnv(const char* name) {
 }
 
 EngineRun RunOnSdl(int fullscreen, int width, int height, int frames, const FrameCheck& check,
-                   const engine::platform::sdl::SdlOptions& options) {
+                   const engine::platform::sdl::SdlOptions& options, std::uint16_t fill) {
   using Clock = std::chrono::steady_clock;
   TempDir dir;
   EngineRun run;
@@ -51,7 +53,7 @@ EngineRun RunOnSdl(int fullscreen, int width, int height, int frames, const Fram
                                     const std::int32_t count =
                                         engine.GetStride() * engine.GetHeight();
                                     for (std::int32_t i = 0; i < count; ++i)
-                                      pixels[i] = kRed565;
+                                      pixels[i] = fill;
                                     engine.ViewUnlock();
                                   }
                                   if (run.frames == frames) engine.Quit();
@@ -63,6 +65,27 @@ EngineRun RunOnSdl(int fullscreen, int width, int height, int frames, const Fram
   }
   run.log = dir.Read("debug.txt");
   return run;
+}
+
+Rgb ShownAt(engine::core::Engine& engine, int x, int y) {
+  SDL_Renderer* renderer = SDL_GetRenderer(SDL_GetWindowFromID(engine.GetWindow()));
+  Uint32 pixel = 0;
+  const SDL_Rect one{x, y, 1, 1};
+  if (renderer == nullptr ||
+      SDL_RenderReadPixels(renderer, &one, SDL_PIXELFORMAT_ARGB8888, &pixel, 4) != 0) {
+    return {};
+  }
+  return {static_cast<int>((pixel >> 16) & 0xFF), static_cast<int>((pixel >> 8) & 0xFF),
+          static_cast<int>(pixel & 0xFF)};
+}
+
+void PushMotion(engine::core::Engine& engine, int x, int y) {
+  SDL_Event event{};
+  event.motion.type = SDL_MOUSEMOTION;
+  event.motion.windowID = engine.GetWindow();
+  event.motion.x = x;
+  event.motion.y = y;
+  SDL_PushEvent(&event);
 }
 
 }  // namespace tests

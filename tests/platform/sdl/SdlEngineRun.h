@@ -1,5 +1,5 @@
 // SdlEngineRun.h -- helpers for tests that start SDL: environment variables set for one test,
-// and a whole run of an engine on the SDL platform.
+// a whole run of an engine on the SDL platform, and what its window shows.
 #pragma once
 
 #include <cstdint>
@@ -42,9 +42,27 @@ struct EngineRun {
 inline constexpr std::uint16_t kRed565 = 0xF800;
 
 // Runs a local engine on a fresh SDL platform in a temporary working folder: Initialize with
-// the given mode, then `frames` frames that fill the back buffer with red and present it,
-// then Quit. The platform is detached and destroyed before returning.
+// the given mode, then `frames` frames that fill the back buffer with one colour (red unless
+// told) and present it, then Quit. The platform is detached and destroyed before returning.
 EngineRun RunOnSdl(int fullscreen, int width, int height, int frames, const FrameCheck& check = {},
-                   const engine::platform::sdl::SdlOptions& options = {});
+                   const engine::platform::sdl::SdlOptions& options = {},
+                   std::uint16_t fill = kRed565);
+
+struct Rgb {
+  int r = -1, g = -1, b = -1;
+};
+
+// What the engine's window shows at a point of its output. SDL's dummy driver renders in
+// software, so the presented picture can be read back; {-1, -1, -1} where it cannot.
+Rgb ShownAt(engine::core::Engine& engine, int x, int y);
+inline bool IsRed(Rgb c) {
+  return c.r == 255 && c.g == 0 && c.b == 0;
+}
+inline bool IsBlack(Rgb c) {
+  return c.r == 0 && c.g == 0 && c.b == 0;
+}
+
+// Queues a pointer motion to a point of the engine's window, as the desktop would.
+void PushMotion(engine::core::Engine& engine, int x, int y);
 
 }  // namespace tests

@@ -18,48 +18,19 @@ namespace engine::platform::sdl {
 namespace {
 
 using tests::EngineRun;
+using tests::IsBlack;
+using tests::IsRed;
+using tests::PushMotion;
+using tests::Rgb;
 using tests::RunOnSdl;
 using tests::ScopedEnv;
+using tests::ShownAt;
 
 class SdlDummyTest : public ::testing::Test {
  protected:
   ScopedEnv video_{"SDL_VIDEODRIVER", "dummy"};
   ScopedEnv audio_{"SDL_AUDIODRIVER", "dummy"};
 };
-
-struct Rgb {
-  int r = -1, g = -1, b = -1;
-};
-
-// What the window shows at a point. The dummy driver renders in software, so the presented
-// picture can be read back.
-Rgb ShownAt(core::Engine& engine, int x, int y) {
-  SDL_Renderer* renderer = SDL_GetRenderer(SDL_GetWindowFromID(engine.GetWindow()));
-  Uint32 pixel = 0;
-  const SDL_Rect one{x, y, 1, 1};
-  if (renderer == nullptr ||
-      SDL_RenderReadPixels(renderer, &one, SDL_PIXELFORMAT_ARGB8888, &pixel, 4) != 0) {
-    return {};
-  }
-  return {static_cast<int>((pixel >> 16) & 0xFF), static_cast<int>((pixel >> 8) & 0xFF),
-          static_cast<int>(pixel & 0xFF)};
-}
-
-bool IsRed(Rgb c) {
-  return c.r == 255 && c.g == 0 && c.b == 0;
-}
-bool IsBlack(Rgb c) {
-  return c.r == 0 && c.g == 0 && c.b == 0;
-}
-
-void PushMotion(core::Engine& engine, int x, int y) {
-  SDL_Event event{};
-  event.motion.type = SDL_MOUSEMOTION;
-  event.motion.windowID = engine.GetWindow();
-  event.motion.x = x;
-  event.motion.y = y;
-  SDL_PushEvent(&event);
-}
 
 struct Mode {
   std::string name;
@@ -134,6 +105,31 @@ TEST_F(SdlDummyTest, FullScreenScalesWithBarsAndMapsThePointerIntoThePicture) {
   EXPECT_TRUE(IsBlack(bar));
   const std::vector<std::pair<int, int>> expected = {{320, 0}, {639, 399}};
   EXPECT_EQ(mouse, expected);
+}
+
+// The window shows each 16-bit colour widened by bit replication, as a screenshot records it:
+// white is full white, and no channel is a step off.
+TEST_F(SdlDummyTest, TheWindowShowsTheColoursAScreenshotRecords) {
+  struct Case {
+    std::uint16_t pixel;
+    Rgb shown;
+  };
+  for (const Case& c : {Case{0xFFFF, {255, 255, 255}}, Case{0x7BEF, {123, 125, 123}},
+                        Case{0x0841, {8, 8, 8}}, Case{0xFFE0, {255, 255, 0}}}) {
+    SCOPED_TRACE(c.pixel);
+    for (const int fullscreen : {0, 1}) {
+      Rgb shown;
+      RunOnSdl(
+          fullscreen, 800, 600, 3,
+          [&](core::Engine& engine, Platform&, int frame) {
+            if (frame == 2) shown = ShownAt(engine, 400, 300);
+          },
+          {}, c.pixel);
+      EXPECT_EQ(shown.r, c.shown.r);
+      EXPECT_EQ(shown.g, c.shown.g);
+      EXPECT_EQ(shown.b, c.shown.b);
+    }
+  }
 }
 
 TEST_F(SdlDummyTest, UntitledWindowsTakeTheApplicationTitle) {

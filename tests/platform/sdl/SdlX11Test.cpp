@@ -69,5 +69,89 @@ TEST(SdlX11, RunsWindowedAndFullScreenOnARealDisplay) {
   }
 }
 
+// What the window was like some frames after a hotkey, on the real display.
+struct X11Mode {
+  bool fullscreen = false, framed = false, resizable = false;
+  int width = 0, height = 0;
+  std::pair<int, int> centre{-1, -1};  // the engine's pointer after a warp to the middle
+  bool inFront = false;
+  bool cursorShown = false;
+};
+
+void PushKey(Uint32 window, Uint32 type, SDL_Keycode sym, SDL_Scancode scancode, Uint16 mod) {
+  SDL_Event event{};
+  event.key.type = type;
+  event.key.windowID = window;
+  event.key.keysym.sym = sym;
+  event.key.keysym.scancode = scancode;
+  event.key.keysym.mod = mod;
+  SDL_PushEvent(&event);
+}
+
+// F11, then Alt+Enter, each given 20 frames for the X server to carry the change out.
+std::vector<X11Mode> SwitchOnX11(int fullscreen, tests::EngineRun& run) {
+  std::vector<X11Mode> modes(2);
+  run = tests::RunOnSdl(
+      fullscreen, 800, 600, 90, [&](core::Engine& engine, Platform& platform, int frame) {
+        const Uint32 id = engine.GetWindow();
+        SDL_Window* window = SDL_GetWindowFromID(id);
+        if (frame == 10) {
+          PushKey(id, SDL_KEYDOWN, SDLK_F11, SDL_SCANCODE_F11, KMOD_NONE);
+          PushKey(id, SDL_KEYUP, SDLK_F11, SDL_SCANCODE_F11, KMOD_NONE);
+        }
+        if (frame == 50) {
+          PushKey(id, SDL_KEYDOWN, SDLK_RETURN, SDL_SCANCODE_RETURN, KMOD_LALT);
+          PushKey(id, SDL_KEYUP, SDLK_RETURN, SDL_SCANCODE_RETURN, KMOD_NONE);
+        }
+        if (frame == 30 || frame == 70) {
+          X11Mode& mode = modes[frame == 30 ? 0 : 1];
+          const Uint32 flags = SDL_GetWindowFlags(window);
+          mode.fullscreen = (flags & SDL_WINDOW_FULLSCREEN) != 0;
+          mode.framed = (flags & SDL_WINDOW_BORDERLESS) == 0;
+          mode.resizable = (flags & SDL_WINDOW_RESIZABLE) != 0;
+          SDL_GetWindowSize(window, &mode.width, &mode.height);
+          mode.inFront = platform.Windows().GetForegroundWindow() == id;
+          mode.cursorShown = SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE;
+          SDL_WarpMouseInWindow(window, mode.width / 2, mode.height / 2);
+        }
+        if (frame == 45 || frame == 85) {
+          modes[frame == 45 ? 0 : 1].centre = {engine.GetMouseX(), engine.GetMouseY()};
+        }
+      });
+  return modes;
+}
+
+TEST(SdlX11, HotkeysSwitchFullScreenAndWindowOnARealDisplay) {
+  if (!tests::HasEnv("DISPLAY")) GTEST_SKIP() << "no X display; run under xvfb-run";
+  ScopedEnv video("SDL_VIDEODRIVER", std::nullopt);
+  ScopedEnv audio("SDL_AUDIODRIVER", "dummy");
+  SDL_Init(SDL_INIT_VIDEO);
+  SDL_DisplayMode desktop{};
+  SDL_GetDesktopDisplayMode(0, &desktop);
+  SDL_Quit();
+  for (const int fullscreen : {0, 1}) {
+    SCOPED_TRACE(fullscreen ? "started full screen" : "started in a window");
+    EngineRun run;
+    const std::vector<X11Mode> modes = SwitchOnX11(fullscreen, run);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.frames, 90);
+    const X11Mode& full = modes[fullscreen == 0 ? 0 : 1];
+    const X11Mode& windowed = modes[fullscreen == 0 ? 1 : 0];
+    EXPECT_TRUE(full.fullscreen);
+    EXPECT_EQ(full.width, desktop.w);
+    EXPECT_EQ(full.height, desktop.h);
+    EXPECT_FALSE(windowed.fullscreen);
+    EXPECT_TRUE(windowed.framed);
+    EXPECT_TRUE(windowed.resizable);
+    EXPECT_EQ(windowed.width, 800);
+    EXPECT_EQ(windowed.height, 600);
+    for (const X11Mode* mode : {&full, &windowed}) {
+      EXPECT_EQ(mode->centre, std::make_pair(400, 300));
+      EXPECT_TRUE(mode->inFront);
+      EXPECT_TRUE(mode->cursorShown);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace engine::platform::sdl
