@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "engine/core/Engine.h"
 #include "engine/platform/sdl/SdlPlatform.h"
 
@@ -24,6 +26,13 @@ class ScopedEnv {
  private:
   std::string name_;
   std::optional<std::string> previous_;
+};
+
+// Tests of the SDL backend without a display or sound device: SDL's dummy drivers.
+class DummyDriverTest : public ::testing::Test {
+ protected:
+  ScopedEnv video_{"SDL_VIDEODRIVER", "dummy"};
+  ScopedEnv audio_{"SDL_AUDIODRIVER", "dummy"};
 };
 
 bool HasEnv(const char* name);

@@ -26,11 +26,7 @@ using tests::RunOnSdl;
 using tests::ScopedEnv;
 using tests::ShownAt;
 
-class SdlDummyTest : public ::testing::Test {
- protected:
-  ScopedEnv video_{"SDL_VIDEODRIVER", "dummy"};
-  ScopedEnv audio_{"SDL_AUDIODRIVER", "dummy"};
-};
+using SdlDummyTest = tests::DummyDriverTest;
 
 struct Mode {
   std::string name;

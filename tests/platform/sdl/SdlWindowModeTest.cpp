@@ -20,14 +20,9 @@ using tests::IsRed;
 using tests::PushMotion;
 using tests::Rgb;
 using tests::RunOnSdl;
-using tests::ScopedEnv;
 using tests::ShownAt;
 
-class SdlWindowModeTest : public ::testing::Test {
- protected:
-  ScopedEnv video_{"SDL_VIDEODRIVER", "dummy"};
-  ScopedEnv audio_{"SDL_AUDIODRIVER", "dummy"};
-};
+using SdlWindowModeTest = tests::DummyDriverTest;
 
 void PushKey(core::Engine& engine, Uint32 type, SDL_Keycode sym, SDL_Scancode scancode,
              Uint16 mod) {
