@@ -1,12 +1,15 @@
 // DrawImage.cpp -- the image operations: the frame they share (refusal, missing data,
-// clipping, the row walk) and the four per-pixel rules.
+// clipping, the row walk) and the four per-pixel rules, applied a row at a time by the row
+// kernels.
 #include "engine/graphics/DrawImage.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine/core/Engine.h"
 #include "engine/graphics/DrawClip.h"
 #include "engine/graphics/Image.h"
+#include "engine/graphics/PixelRows.h"
 #include "engine/graphics/ScreenFormat.h"
 
 namespace engine::graphics {
@@ -22,93 +25,208 @@ bool HasWordPixels(const Image& image) {
   return image.PixelBufferSize() >= count * 2;
 }
 
+rows::Fields ScreenFields() {
+  return {static_cast<std::uint32_t>(ScreenFormat.rmask),
+          static_cast<std::uint32_t>(ScreenFormat.gmask),
+          static_cast<std::uint32_t>(ScreenFormat.bmask)};
+}
+
+// Where an image's visible rows lie: the first one's pixels in the back buffer, in the image and
+// in its alpha plane (null unless the rule reads alpha), and the distances between rows.
+struct RowWalk {
+  std::uint16_t* destination;
+  const std::uint16_t* source;
+  const std::uint8_t* alpha;
+  std::ptrdiff_t stride;
+  std::ptrdiff_t imageWidth;
+  std::int32_t height;
+};
+
+// What a walk may meet: runs of both kinds; copy runs only; copy runs shorter than
+// rows::kLongCopy only, which the walk copies inline, calling nothing, so that all of its state can
+// stay in registers.
+enum class RunKinds { kMixed, kCopies, kShortCopies };
+
+// Applies a run: copies it, or draws it through the rule.
+template <bool kAlpha, RunKinds kKinds, typename Row>
+inline void DrawRun(const PixelRun& r, std::uint16_t* d, const std::uint16_t* s,
+                    const std::uint8_t* a, int n, Row& row) {
+  if constexpr (kKinds == RunKinds::kShortCopies) {
+    rows::CopyShort(d, s, n);
+  } else if (kKinds == RunKinds::kCopies || r.copy) {
+    rows::Copy(d, s, n);
+  } else {
+    row(d, s, a, n);
+  }
+}
+
+// The run walks below are separate small functions, so that a compiler keeps each loop's state in
+// registers. The clipped walk, which has the most of it, is kept out of line for that.
+
+// Every run drawn whole: nothing is cut off at the sides. first points at the first visible
+// row's entry of RowRuns::first.
+template <bool kAlpha, RunKinds kKinds, typename Row>
+void DrawWholeRuns(RowWalk w, const std::uint32_t* first, const PixelRun* all, Row row) {
+  // Locals rather than the argument's fields, which a compiler may keep in memory.
+  std::uint16_t* destination = w.destination;
+  const std::uint16_t* source = w.source;
+  const std::uint8_t* alpha = w.alpha;
+  const std::ptrdiff_t stride = w.stride, imageWidth = w.imageWidth;
+  for (const std::uint32_t* const rowsEnd = first + w.height; first != rowsEnd; ++first) {
+    for (const PixelRun *r = all + first[0], *const last = all + first[1]; r != last; ++r) {
+      const int begin = r->begin;
+      DrawRun<kAlpha, kKinds>(*r, destination + begin, source + begin,
+                              kAlpha ? alpha + begin : nullptr, r->end - begin, row);
+    }
+    destination += stride;
+    source += imageWidth;
+    if constexpr (kAlpha) alpha += imageWidth;
+  }
+}
+
+// Runs cut to columns [from, to) of the image; the walk's pointers sit at column from. A row's runs
+// end where the next row's begin, so one run pointer goes through them all.
+template <bool kAlpha, RunKinds kKinds, typename Row>
+[[gnu::noinline]] void DrawClippedRuns(RowWalk w, const std::uint32_t* first, const PixelRun* all,
+                                       int from, int to, Row row) {
+  // Locals rather than the argument's fields, which a compiler may keep in memory.
+  std::uint16_t* destination = w.destination;
+  const std::uint16_t* source = w.source;
+  const std::uint8_t* alpha = w.alpha;
+  const std::ptrdiff_t stride = w.stride, imageWidth = w.imageWidth;
+  const PixelRun* r = all + first[0];
+  for (const std::uint32_t* const rowsEnd = first + w.height; first != rowsEnd; ++first) {
+    const PixelRun* const last = all + first[1];
+    // Runs come left to right: those before the clip are passed, those after it end the row.
+    while (r != last && r->end <= from)
+      ++r;
+    for (; r != last && r->begin < to; ++r) {
+      const int begin = r->begin > from ? r->begin : from;
+      const int end = r->end < to ? r->end : to;
+      const int skip = begin - from;
+      DrawRun<kAlpha, kKinds>(*r, destination + skip, source + skip,
+                              kAlpha ? alpha + skip : nullptr, end - begin, row);
+    }
+    r = last;
+    destination += stride;
+    source += imageWidth;
+    if constexpr (kAlpha) alpha += imageWidth;
+  }
+}
+
+// Every visible pixel goes through the rule.
+template <bool kAlpha, typename Row>
+void DrawAllRows(RowWalk w, std::int32_t width, Row row) {
+  for (std::int32_t j = 0; j < w.height; ++j) {
+    row(w.destination, w.source, w.alpha, width);
+    w.destination += w.stride;
+    w.source += w.imageWidth;
+    if constexpr (kAlpha) w.alpha += w.imageWidth;
+  }
+}
+
 // The frame of every image operation. row(destination, source, alpha, width) applies the
-// operation's rule to one visible row; alpha is null unless the operation needs it.
-template <typename Row>
-int DrawRows(core::Engine& engine, int x, int y, const Image* image, std::uint8_t use,
-             bool needsAlpha, Row row) {
+// operation's rule to a stretch of one visible row; alpha is null unless the operation needs it
+// (kAlpha). With kRuns, an image that has runs (PixelRuns.h) is drawn run by run: what lies
+// between runs is left alone, as the rule would leave it, and copy runs are copied.
+template <bool kAlpha, bool kRuns, typename Row>
+int DrawRows(core::Engine& engine, int x, int y, const Image* image, std::uint8_t use, Row row) {
   if (image == nullptr || image->Use() != use) {
     engine.SetStatus(core::IMAGEUSE_FAILED);
     return 0;
   }
-  if (!HasWordPixels(*image) || (needsAlpha && image->Alpha() == nullptr)) return 1;
+  if (!HasWordPixels(*image) || (kAlpha && image->Alpha() == nullptr)) return 1;
   // After a failed lock the pointer is stale: the frame's drawing is skipped.
   if (!engine.IsLocked()) return 1;
   const ImageClip clip = ClipImage(engine, x, y, *image);
   if (!clip.visible) return 1;
 
-  const std::ptrdiff_t stride = engine.width;
-  const std::ptrdiff_t imageWidth = image->Width();
-  std::uint16_t* destination = engine.backBuffer + clip.destination;
-  const std::uint16_t* source = image->Pixels16() + clip.source;
-  const std::uint8_t* alpha = needsAlpha ? image->Alpha() + clip.source : nullptr;
-  for (std::int32_t j = 0; j < clip.height; ++j) {
-    row(destination, source, alpha, clip.width);
-    destination += stride;
-    source += imageWidth;
-    if (needsAlpha) alpha += imageWidth;
+  const RowWalk walk{engine.backBuffer + clip.destination,
+                     image->Pixels16() + clip.source,
+                     kAlpha ? image->Alpha() + clip.source : nullptr,
+                     engine.width,
+                     image->Width(),
+                     clip.height};
+  if (const RowRuns* runs = kRuns ? image->Runs() : nullptr; runs != nullptr) {
+    // Columns are counted from the image's left edge; the pointers sit at the clip's.
+    const std::ptrdiff_t left = clip.source % walk.imageWidth;
+    const std::ptrdiff_t right = left + clip.width;
+    const std::uint32_t* first = runs->first.data() + clip.source / walk.imageWidth;
+    const PixelRun* all = runs->runs.data();
+    const int from = static_cast<int>(left), to = static_cast<int>(right);
+    const bool whole = left == 0 && right == walk.imageWidth;
+    auto draw = [&]<RunKinds kKinds>() {
+      if (whole) {
+        DrawWholeRuns<kAlpha, kKinds>(walk, first, all, row);
+      } else {
+        DrawClippedRuns<kAlpha, kKinds>(walk, first, all, from, to, row);
+      }
+    };
+    if (!runs->copiesOnly) {
+      draw.template operator()<RunKinds::kMixed>();
+    } else if (std::min<int>(runs->longest, clip.width) < rows::kLongCopy) {
+      // No visible run is longer than the image's longest, nor than the visible width.
+      draw.template operator()<RunKinds::kShortCopies>();
+    } else {
+      draw.template operator()<RunKinds::kCopies>();
+    }
+    return 1;
   }
+  DrawAllRows<kAlpha>(walk, clip.width, row);
   return 1;
 }
 
 }  // namespace
 
 int DrawPlain(core::Engine& engine, int x, int y, const Image* image) {
-  return DrawRows(engine, x, y, image, DRAW_PLAIN, false,
-                  [](std::uint16_t* d, const std::uint16_t* s, const std::uint8_t*, int n) {
-                    std::memcpy(d, s, static_cast<std::size_t>(n) * sizeof(std::uint16_t));
-                  });
+  // Whole rows of an image as wide as the back buffer's stride lie end to end in both, so they
+  // are copied as one block.
+  if (image != nullptr && image->Use() == DRAW_PLAIN && engine.IsLocked() &&
+      HasWordPixels(*image) && image->Width() == engine.width) {
+    const ImageClip clip = ClipImage(engine, x, y, *image);
+    if (clip.visible && clip.width == engine.width) {
+      std::memcpy(engine.backBuffer + clip.destination, image->Pixels16() + clip.source,
+                  static_cast<std::size_t>(clip.width) * static_cast<std::size_t>(clip.height) *
+                      sizeof(std::uint16_t));
+      return 1;
+    }
+  }
+  return DrawRows<false, false>(
+      engine, x, y, image, DRAW_PLAIN,
+      [](std::uint16_t* d, const std::uint16_t* s, const std::uint8_t*, int n) {
+        std::memcpy(d, s, static_cast<std::size_t>(n) * sizeof(std::uint16_t));
+      });
 }
 
 int DrawMasked(core::Engine& engine, int x, int y, const Image* image) {
-  return DrawRows(engine, x, y, image, DRAW_MASKED, false,
-                  [](std::uint16_t* d, const std::uint16_t* s, const std::uint8_t*, int n) {
-                    for (int i = 0; i < n; ++i)
-                      d[i] = s[i] != 0 ? s[i] : d[i];
-                  });
+  return DrawRows<false, true>(engine, x, y, image, DRAW_MASKED,
+                               [](std::uint16_t* d, const std::uint16_t* s, const std::uint8_t*,
+                                  int n) { rows::Masked(d, s, n); });
 }
 
 int DrawAlpha(core::Engine& engine, int x, int y, const Image* image) {
-  const auto rmask = static_cast<std::uint32_t>(ScreenFormat.rmask);
-  const auto gmask = static_cast<std::uint32_t>(ScreenFormat.gmask);
-  const auto bmask = static_cast<std::uint32_t>(ScreenFormat.bmask);
-  return DrawRows(engine, x, y, image, DRAW_ALPHA, true,
-                  [=](std::uint16_t* d, const std::uint16_t* s, const std::uint8_t* a, int n) {
-                    for (int i = 0; i < n; ++i) {
-                      const std::uint32_t t = a[i];
-                      const std::uint32_t word = d[i];
-                      // Each field is scaled by the destination's share t / 256, rounding down.
-                      // Blue sits in the lowest bits, where the product can never spill past its
-                      // mask; masking it anyway costs nothing and keeps the three fields alike.
-                      const std::uint32_t blue = (((word & bmask) * t) >> 8) & bmask;
-                      const std::uint32_t green = (((word & gmask) * t) >> 8) & gmask;
-                      const std::uint32_t red = (((word & rmask) * t) >> 8) & rmask;
-                      const auto blended = static_cast<std::uint16_t>((blue | green | red) + s[i]);
-                      d[i] = t == 255 ? static_cast<std::uint16_t>(word) : blended;
-                    }
-                  });
+  const rows::Fields f = ScreenFields();
+  if (!f.Fit16()) {
+    return DrawRows<true, true>(engine, x, y, image, DRAW_ALPHA,
+                                [f](std::uint16_t* d, const std::uint16_t* s, const std::uint8_t* a,
+                                    int n) { rows::AlphaScalar(d, s, a, n, f); });
+  }
+  return DrawRows<true, true>(engine, x, y, image, DRAW_ALPHA,
+                              [f](std::uint16_t* d, const std::uint16_t* s, const std::uint8_t* a,
+                                  int n) { rows::Alpha(d, s, a, n, f); });
 }
 
 int DrawAdd(core::Engine& engine, int x, int y, const Image* image) {
-  const auto rmask = static_cast<std::uint32_t>(ScreenFormat.rmask);
-  const auto gmask = static_cast<std::uint32_t>(ScreenFormat.gmask);
-  const auto bmask = static_cast<std::uint32_t>(ScreenFormat.bmask);
+  const rows::Fields f = ScreenFields();
   // The alpha plane is required but not read: the source word alone decides.
-  return DrawRows(engine, x, y, image, DRAW_ADD, true,
-                  [=](std::uint16_t* d, const std::uint16_t* s, const std::uint8_t*, int n) {
-                    for (int i = 0; i < n; ++i) {
-                      const std::uint32_t word = d[i];
-                      const std::uint32_t add = s[i];
-                      std::uint32_t blue = (add & bmask) + (word & bmask);
-                      std::uint32_t green = (add & gmask) + (word & gmask);
-                      std::uint32_t red = (add & rmask) + (word & rmask);
-                      blue = blue > bmask ? bmask : blue;
-                      green = green > gmask ? gmask : green;
-                      red = red > rmask ? rmask : red;
-                      d[i] = add != 0 ? static_cast<std::uint16_t>(blue | green | red)
-                                      : static_cast<std::uint16_t>(word);
-                    }
-                  });
+  if (!f.Fit16()) {
+    return DrawRows<true, true>(engine, x, y, image, DRAW_ADD,
+                                [f](std::uint16_t* d, const std::uint16_t* s, const std::uint8_t*,
+                                    int n) { rows::AddScalar(d, s, n, f); });
+  }
+  return DrawRows<true, true>(engine, x, y, image, DRAW_ADD,
+                              [f](std::uint16_t* d, const std::uint16_t* s, const std::uint8_t*,
+                                  int n) { rows::Add(d, s, n, f); });
 }
 
 }  // namespace engine::graphics

@@ -4,11 +4,15 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/graphics/PixelRows.h"
 #include "engine/graphics/ScreenFormat.h"
 
 namespace engine::graphics {
 
 namespace {
+
+// The row kernels take int counts; whole planes go through them in pieces of this many pixels.
+constexpr std::size_t kPiece = std::size_t{1} << 20;
 
 std::uint16_t Pack(int red, int green, int blue) {
   const PixelFormat& f = ScreenFormat;
@@ -26,6 +30,7 @@ Image& Image::operator=(Image&& other) noexcept {
   pixels_ = std::move(other.pixels_);
   pixelBytes_ = std::exchange(other.pixelBytes_, 0);
   alpha_ = std::move(other.alpha_);
+  runs_ = std::move(other.runs_);
   width_ = std::exchange(other.width_, 0);
   height_ = std::exchange(other.height_, 0);
   use_ = std::exchange(other.use_, 0);
@@ -33,6 +38,7 @@ Image& Image::operator=(Image&& other) noexcept {
   fresh_ = std::exchange(other.fresh_, 1);
   other.pixels_.clear();
   other.alpha_.clear();
+  other.runs_.reset();
   return *this;
 }
 
@@ -74,6 +80,7 @@ void Image::AllocatePixels(std::size_t bytes) {
 }
 
 void Image::Create(std::int32_t width, std::int32_t height, std::uint8_t format) {
+  runs_.reset();
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
   const std::size_t count = PixelCount();
@@ -81,6 +88,30 @@ void Image::Create(std::int32_t width, std::int32_t height, std::uint8_t format)
   if (format != 0) {
     alpha_.assign(count, 0);
     alpha_.shrink_to_fit();
+  }
+  format_ = format;
+}
+
+void Image::CreateUnset(std::int32_t width, std::int32_t height, std::uint8_t format,
+                        bool alphaUnset) {
+  runs_.reset();
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  const std::size_t count = PixelCount();
+  const std::size_t bytes = count * static_cast<std::size_t>(BytesPerPixel(format));
+  // A fresh vector of the exact size, as Create's assign and shrink leave it.
+  decltype(pixels_) pixels;
+  pixels.resize((bytes + 1) / 2);
+  pixels_ = std::move(pixels);
+  pixelBytes_ = bytes;
+  if (format != 0) {
+    decltype(alpha_) alpha;
+    if (alphaUnset) {
+      alpha.resize(count);
+    } else {
+      alpha.assign(count, 0);
+    }
+    alpha_ = std::move(alpha);
   }
   format_ = format;
 }
@@ -96,11 +127,13 @@ void Image::CreateBlank(std::int32_t width, std::int32_t height, std::uint8_t us
 
 // Fills width x height words, never more than the buffer holds.
 void Image::Fill(int red, int green, int blue) {
+  runs_.reset();
   const std::size_t words = std::min(PixelCount(), pixelBytes_ / 2);
   std::fill_n(pixels_.begin(), words, Pack(red, green, blue));
 }
 
 void Image::SetPixel(int x, int y, int red, int green, int blue) {
+  runs_.reset();
   if (x < 0 || x >= width_ || y < 0 || y >= height_ || pixels_.empty()) return;
   pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + x] =
       Pack(red, green, blue);
@@ -117,12 +150,13 @@ void Image::GetPixel(int x, int y, int& red, int& green, int& blue) const {
 }
 
 void Image::Convert(std::uint8_t format) {
+  runs_.reset();
   const bool is24 = PixelFormatBit(format_) == IMG_24BIT;
   const bool to16 = (format & IMG_16BIT) != 0 && (format & 0x0C) == 0;
   if (is24 && to16 && pixelBytes_ >= PixelCount() * 3) {
     const PixelFormat& f = ScreenFormat;
     const std::size_t count = PixelCount();
-    std::vector<std::uint16_t> converted;
+    decltype(pixels_) converted;
     const std::size_t bytes = count * static_cast<std::size_t>(BytesPerPixel(format));
     converted.assign((bytes + 1) / 2, 0);
     const std::uint8_t* rgb = PixelBytes();
@@ -141,14 +175,14 @@ void Image::Convert(std::uint8_t format) {
 }
 
 void Image::MakeMask() {
+  runs_.reset();
   if (!HasAlpha(format_)) return;
   const std::size_t count = std::min(PixelCount(), alpha_.size());
   if (PixelFormatBit(format_) == IMG_16BIT && pixelBytes_ >= count * 2) {
-    for (std::size_t i = 0; i < count; ++i) {
-      std::uint16_t p = pixels_[i];
-      if (p == 0) p = 1;  // opaque black stays visible
-      if (alpha_[i] == 0) p = 0;
-      pixels_[i] = p;
+    // Opaque black stays visible as 1; transparent pixels become 0.
+    for (std::size_t done = 0; done < count; done += kPiece) {
+      const std::size_t n = std::min(kPiece, count - done);
+      rows::Mask(pixels_.data() + done, alpha_.data() + done, static_cast<int>(n));
     }
   }
   alpha_.clear();
@@ -157,6 +191,7 @@ void Image::MakeMask() {
 }
 
 void Image::MakeAlpha() {
+  runs_.reset();
   const std::uint8_t pixelFormat = PixelFormatBit(format_);
   if (pixelFormat != IMG_16BIT && pixelFormat != IMG_24BIT) return;
   const std::size_t count = PixelCount();
@@ -201,7 +236,20 @@ void Image::SetUse(std::uint8_t use) {
   fresh_ = 0;
 }
 
+const RowRuns* Image::Runs() const {
+  if (runs_ && runs_->use == use_) return runs_.get();
+  runs_.reset();
+  const std::size_t count = PixelCount();
+  if (count == 0 || PixelFormatBit(format_) != IMG_16BIT || pixelBytes_ < count * 2) {
+    return nullptr;
+  }
+  const std::uint8_t* alpha = alpha_.size() >= count ? alpha_.data() : nullptr;
+  runs_ = FindRuns(use_, pixels_.data(), alpha, width_, height_);
+  return runs_.get();
+}
+
 void Image::Free() {
+  runs_.reset();
   pixels_.clear();
   pixels_.shrink_to_fit();
   pixelBytes_ = 0;

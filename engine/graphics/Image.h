@@ -2,7 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
+
+#include "engine/graphics/PixelRuns.h"
 
 namespace engine::graphics {
 
@@ -19,6 +23,27 @@ inline constexpr std::uint8_t IMG_16BIT = 0x10;
 inline constexpr std::uint8_t IMG_24BIT = 0x20;
 inline constexpr std::uint8_t IMG_MASKED = 0x40;
 
+// An allocator whose containers leave elements made without a value unset, so that a buffer
+// about to be written whole is not cleared first. Elements given a value get it.
+template <typename T>
+struct UnsetAllocator : std::allocator<T> {
+  template <typename U>
+  struct rebind {
+    using other = UnsetAllocator<U>;
+  };
+  UnsetAllocator() = default;
+  template <typename U>
+  UnsetAllocator(const UnsetAllocator<U>&) noexcept {}
+  template <typename U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+};
+
 class Image {
  public:
   Image() = default;
@@ -32,6 +57,9 @@ class Image {
   // Allocates width x height pixels of the format's size; a non-zero format also gets a new
   // alpha plane. Contents are not set; use is untouched. Sizes of 0 or less give no buffers.
   void Create(std::int32_t width, std::int32_t height, std::uint8_t format);
+  // Create for a reader that writes every pixel next: the pixels, and with alphaUnset the alpha
+  // bytes too, are left unset instead of 0.
+  void CreateUnset(std::int32_t width, std::int32_t height, std::uint8_t format, bool alphaUnset);
   // A black 16-bit image prepared for use 1..4.
   void CreateBlank(std::int32_t width, std::int32_t height, std::uint8_t use);
   void Fill(int red, int green, int blue);
@@ -63,9 +91,13 @@ class Image {
   std::uint8_t Fresh() const { return fresh_; }
 
   // The pixel buffer: 16-bit words for a 16-bit image, R, G, B bytes for a 24-bit one; null
-  // when there is none.
+  // when there is none. Write access to the pixels or the alpha plane drops the runs (Runs), so
+  // a pointer for writing must not be kept across a drawing of the image.
   bool HasPixels() const { return !pixels_.empty(); }
-  std::uint16_t* Pixels16() { return pixels_.empty() ? nullptr : pixels_.data(); }
+  std::uint16_t* Pixels16() {
+    runs_.reset();
+    return pixels_.empty() ? nullptr : pixels_.data();
+  }
   const std::uint16_t* Pixels16() const { return pixels_.empty() ? nullptr : pixels_.data(); }
   std::uint8_t* PixelBytes() { return reinterpret_cast<std::uint8_t*>(Pixels16()); }
   const std::uint8_t* PixelBytes() const {
@@ -75,17 +107,25 @@ class Image {
   std::size_t PixelBufferSize() const { return pixelBytes_; }
   // The alpha plane, one byte per pixel; null when there is none.
   bool HasAlphaPlane() const { return !alpha_.empty(); }
-  std::uint8_t* Alpha() { return alpha_.empty() ? nullptr : alpha_.data(); }
+  std::uint8_t* Alpha() {
+    runs_.reset();
+    return alpha_.empty() ? nullptr : alpha_.data();
+  }
   const std::uint8_t* Alpha() const { return alpha_.empty() ? nullptr : alpha_.data(); }
+  // The runs the drawing operation of the image's use visits in each row (see PixelRuns.h),
+  // found on first request and kept until the pixels, the alpha plane or the use may have
+  // changed. Null for the plain use, and for pixels the runs cannot describe.
+  const RowRuns* Runs() const;
 
  private:
   std::size_t PixelCount() const;
   void AllocatePixels(std::size_t bytes);
 
   // Stored as words so that 16-bit pixels are properly aligned; 24-bit images use the bytes.
-  std::vector<std::uint16_t> pixels_;
+  std::vector<std::uint16_t, UnsetAllocator<std::uint16_t>> pixels_;
   std::size_t pixelBytes_ = 0;
-  std::vector<std::uint8_t> alpha_;
+  std::vector<std::uint8_t, UnsetAllocator<std::uint8_t>> alpha_;
+  mutable std::unique_ptr<RowRuns> runs_;
   std::int32_t width_ = 0;
   std::int32_t height_ = 0;
   std::uint8_t use_ = 0;

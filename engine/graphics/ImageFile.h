@@ -30,6 +30,8 @@ class ImageFile {
   // How the game gets every picture: LoadTiff, then, whatever the outcome, image.SetUse(use).
   // Returns what LoadTiff returned.
   bool Load(std::string_view name, Image& target, std::uint8_t use);
+  // The same for a file that is already open for reading (see LoadTiff(file, target)).
+  bool Load(support::File& file, Image& target, std::uint8_t use);
 
   // Reads the TIFF file name into target as 24-bit RGB (format 0x20, or 0x21 with the file's
   // extra sample in the alpha plane). A missing file shows the "not found" notice and leaves
@@ -79,6 +81,10 @@ class ImageFile {
   void CopyName(std::string_view name);
   // Clears everything a previous load or save left, so no value carries over to the next file.
   void ResetFields();
+
+  // Set while Load reads: a picture of 8-bit samples is then decoded straight to the screen
+  // format, as the 24-bit reading followed by SetUse's conversion would leave it.
+  bool toScreen_ = false;
 };
 
 }  // namespace engine::graphics

@@ -66,6 +66,7 @@ void WalkPlane(const Walk& walk, const std::uint8_t* source, int sourceWidth, in
 void Image::Rotate(Image* destination, float angle, float scale) const {
   if (destination == nullptr || !HasPixels()) return;
   destination->use_ = use_;
+  destination->runs_.reset();
 
   const int dw = destination->width_, dh = destination->height_;
   const float inv = 1.0f / scale;

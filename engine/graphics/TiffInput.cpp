@@ -1,6 +1,7 @@
 // TiffInput.cpp -- bounded reads of TIFF values through the byte order.
 #include "engine/graphics/TiffInput.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine/support/File.h"
@@ -16,19 +17,59 @@ TiffInput::TiffInput(support::File& file) : file_(file) {
 }
 
 bool TiffInput::SeekTo(std::uint64_t offset) {
-  // Seek's -1 and -2 mean the start and the end, so offsets are passed only when they are
-  // inside the file, which also keeps them far below those values' unsigned forms.
   if (offset > size_) return false;
-  return file_.Seek(static_cast<long>(offset)) == 0;
+  position_ = offset;
+  return true;
 }
 
 std::uint64_t TiffInput::Position() const {
-  const long at = file_.Tell();
-  return at < 0 ? size_ : static_cast<std::uint64_t>(at);
+  return position_;
+}
+
+bool TiffInput::Fill(std::size_t count) {
+  if (position_ >= windowAt_ && position_ - windowAt_ <= windowLength_ &&
+      count <= windowLength_ - (position_ - windowAt_)) {
+    return true;
+  }
+  // Holds(position_, count) was checked, so the file has at least count bytes from here.
+  const std::size_t want = static_cast<std::size_t>(
+      std::min<std::uint64_t>(std::max(count, kWindow), size_ - position_));
+  if (want > capacity_) {
+    // Uninitialised: every byte is read into before it is used.
+    window_.reset(new std::uint8_t[want]);
+    capacity_ = want;
+  }
+  windowLength_ = 0;
+  // Seek's -1 and -2 mean the start and the end, so offsets are passed only when they are
+  // inside the file, which also keeps them far below those values' unsigned forms.
+  if (filePosition_ != position_) {
+    if (file_.Seek(static_cast<long>(position_)) != 0) return false;
+    filePosition_ = position_;
+  }
+  if (file_.ReadBytes(want, window_.get()) != support::FILE_SUCCESS) {
+    // Where a failed read leaves the file is not known; the next fill seeks.
+    filePosition_ = ~std::uint64_t{0};
+    return false;
+  }
+  filePosition_ += want;
+  windowAt_ = position_;
+  windowLength_ = want;
+  return true;
+}
+
+const std::uint8_t* TiffInput::Take(std::size_t count) {
+  if (!Holds(position_, count) || !Fill(count)) return nullptr;
+  const std::uint8_t* at = window_.get() + (position_ - windowAt_);
+  position_ += count;
+  return at;
 }
 
 bool TiffInput::ReadRaw(std::size_t count, void* buffer) {
-  return file_.ReadBytes(count, buffer) == support::FILE_SUCCESS;
+  if (count == 0) return true;
+  const std::uint8_t* bytes = Take(count);
+  if (bytes == nullptr) return false;
+  std::memcpy(buffer, bytes, count);
+  return true;
 }
 
 std::uint16_t TiffInput::Short(const std::uint8_t* bytes) const {

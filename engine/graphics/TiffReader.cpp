@@ -8,6 +8,8 @@
 
 #include "engine/core/Engine.h"
 #include "engine/graphics/ImageFile.h"
+#include "engine/graphics/PixelRows.h"
+#include "engine/graphics/ScreenFormat.h"
 #include "engine/graphics/TiffFormat.h"
 #include "engine/graphics/TiffInput.h"
 #include "engine/graphics/TiffStrips.h"
@@ -240,10 +242,21 @@ bool ImageFile::LoadTiff(support::File& file, Image& target) {
   if (problem.empty()) problem = tiff::CheckStrips(in, layout, offsets);
   if (!problem.empty()) return Refuse(*this, target, problem);
 
-  target.Create(width, height, static_cast<std::uint8_t>(createFormat));
-  if (!tiff::DecodeStrips(in, layout, offsets, target)) {
-    return Refuse(*this, target, "The pixel data could not be read.");
+  const PixelFormat& screen = ScreenFormat;
+  const rows::Packing packing{screen.rshift, screen.rbits,  screen.gshift,
+                              screen.gbits,  screen.bshift, screen.bbits};
+  bool decoded = false;
+  if (toScreen_ && layout.sampleBytes == 1 && packing.Fits()) {
+    // The 16-bit image SetUse would make of the 24-bit one, alpha plane included.
+    target.CreateUnset(width, height,
+                       static_cast<std::uint8_t>((createFormat & ~IMG_24BIT) | IMG_16BIT),
+                       layout.alpha);
+    decoded = tiff::DecodeStripsToScreen(in, layout, offsets, packing, target);
+  } else {
+    target.Create(width, height, static_cast<std::uint8_t>(createFormat));
+    decoded = tiff::DecodeStrips(in, layout, offsets, target);
   }
+  if (!decoded) return Refuse(*this, target, "The pixel data could not be read.");
 
   std::uint32_t next = 0;
   if (in.Holds(nextPosition, 4) && in.SeekTo(nextPosition) && in.Read32(next) && next != 0) {

@@ -99,15 +99,49 @@ bool DecodeStrips(TiffInput& in, const PixelLayout& layout,
   // "II" files keep a sample's high byte last, "MM" files first.
   const std::size_t msb = in.Reversed() ? 0 : static_cast<std::size_t>(layout.sampleBytes) - 1;
   // One row of the file at a time, however long the row.
-  std::vector<std::uint8_t> row(layout.BytesPerRow());
+  const std::size_t rowBytes = layout.BytesPerRow();
   for (std::uint32_t strip = 0; strip < layout.StripCount(); ++strip) {
     if (!in.SeekTo(offsets[strip])) return false;
     const std::int32_t first = layout.FirstRow(strip);
     for (std::int32_t y = first; y < first + layout.RowsIn(strip); ++y) {
-      if (!in.ReadRaw(row.size(), row.data())) return false;
+      const std::uint8_t* row = in.Take(rowBytes);
+      if (row == nullptr) return false;
       const std::size_t at = static_cast<std::size_t>(y) * width;
       std::uint8_t* alpha = layout.alpha ? target.Alpha() + at : nullptr;
-      ConvertRow(layout, msb, row.data(), target.PixelBytes() + at * 3, alpha);
+      ConvertRow(layout, msb, row, target.PixelBytes() + at * 3, alpha);
+    }
+  }
+  return true;
+}
+
+bool DecodeStripsToScreen(TiffInput& in, const PixelLayout& layout,
+                          const std::vector<std::uint32_t>& offsets, const rows::Packing& packing,
+                          Image& target) {
+  const std::size_t width = static_cast<std::size_t>(layout.width);
+  const std::size_t pixels = width * static_cast<std::size_t>(layout.height);
+  if (layout.sampleBytes != 1 || !packing.Fits() || target.Width() != layout.width ||
+      target.Height() != layout.height || target.PixelBufferSize() < pixels * 2 ||
+      !target.HasAlphaPlane() || offsets.size() < layout.StripCount()) {
+    return false;
+  }
+  std::uint16_t* words = target.Pixels16();
+  std::uint8_t* alpha = layout.alpha ? target.Alpha() : nullptr;
+  const std::size_t rowBytes = layout.BytesPerRow();
+  // As many rows at a time as the input's window holds.
+  const std::int32_t rowsAtOnce =
+      static_cast<std::int32_t>(std::max<std::size_t>(1, TiffInput::kWindow / rowBytes));
+  for (std::uint32_t strip = 0; strip < layout.StripCount(); ++strip) {
+    if (!in.SeekTo(offsets[strip])) return false;
+    const std::int32_t end = layout.FirstRow(strip) + layout.RowsIn(strip);
+    for (std::int32_t y = layout.FirstRow(strip); y < end;) {
+      const std::int32_t count = std::min(rowsAtOnce, end - y);
+      const std::uint8_t* bytes = in.Take(static_cast<std::size_t>(count) * rowBytes);
+      if (bytes == nullptr) return false;
+      for (std::int32_t r = 0; r < count; ++r, ++y, bytes += rowBytes) {
+        const std::size_t at = static_cast<std::size_t>(y) * width;
+        rows::ToScreen(bytes, layout.samples, layout.width, words + at,
+                       alpha != nullptr ? alpha + at : nullptr, packing);
+      }
     }
   }
   return true;

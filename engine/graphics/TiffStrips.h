@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/graphics/Image.h"
+#include "engine/graphics/PixelRows.h"
 #include "engine/graphics/TiffFormat.h"
 #include "engine/graphics/TiffInput.h"
 
@@ -46,5 +47,13 @@ std::string CheckStrips(const TiffInput& in, const PixelLayout& layout,
 // when the file fails to deliver a row or target does not fit the layout.
 bool DecodeStrips(TiffInput& in, const PixelLayout& layout,
                   const std::vector<std::uint32_t>& offsets, Image& target);
+
+// The same straight to screen words, for a layout of 8-bit samples: target must be created as
+// layout's width x height 16-bit image with an alpha plane, and ends as DecodeStrips followed
+// by the conversion to 16 bits would leave it (the alpha plane stays 0 without an alpha
+// sample). False as DecodeStrips.
+bool DecodeStripsToScreen(TiffInput& in, const PixelLayout& layout,
+                          const std::vector<std::uint32_t>& offsets, const rows::Packing& packing,
+                          Image& target);
 
 }  // namespace engine::graphics::tiff

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/graphics/ImageFile.h"
+#include "engine/support/File.h"
 #include "tests/common/GlobalPlatform.h"
 #include "tests/common/TempDir.h"
 #include "tests/graphics/TiffBuilder.h"
@@ -281,6 +283,67 @@ TEST_F(TiffLoad, LoadAppliesTheUseOnEveryOutcome) {
   EXPECT_EQ(missing.Use(), DRAW_PLAIN);
   EXPECT_FALSE(missing.HasPixels());
   EXPECT_EQ(platform.Notices().size(), 2u);
+}
+
+// Load decodes 8-bit samples straight to screen words; every layout and use must leave the
+// image exactly as the 24-bit reading followed by SetUse does: words, alpha plane, sizes, format.
+TEST_F(TiffLoad, LoadForAUseMatchesReadingThenSetUse) {
+  std::vector<TiffPicture> pictures;
+  for (int bits : {8, 16}) {
+    for (bool alpha : {false, true}) {
+      for (bool bigEndian : {false, true}) {
+        pictures.push_back({37, 11, bits, alpha, 0, bigEndian});
+        pictures.push_back({9, 7, bits, alpha, 3, bigEndian});
+      }
+    }
+  }
+  // Rows so long that the reader's window holds only a few, in strips of several rows.
+  pictures.push_back({16000, 9, 8, true, 5, false});
+  for (const TiffPicture& p : pictures) {
+    const std::string bytes = MakeTiff(p).Bytes();
+    for (std::uint8_t use : {DRAW_PLAIN, DRAW_MASKED, DRAW_ALPHA, DRAW_ADD}) {
+      SCOPED_TRACE(std::to_string(p.width) + " x " + std::to_string(p.height) + " bits " +
+                   std::to_string(p.bits) + " alpha " + std::to_string(p.alpha) + " strips of " +
+                   std::to_string(p.rowsPerStrip) + (p.bigEndian ? " MM" : " II") + " use " +
+                   std::to_string(use));
+      ImageFile read;
+      Image expected;
+      ASSERT_TRUE(LoadBytes(read, bytes, expected));
+      expected.SetUse(use);
+
+      ImageFile loader;
+      Image image;
+      support::File file;
+      file.OpenMemory("picture.tif",
+                      {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+      ASSERT_TRUE(loader.Load(file, image, use));
+      ASSERT_EQ(image.Format(), expected.Format());
+      ASSERT_EQ(image.Use(), expected.Use());
+      ASSERT_EQ(image.PixelBufferSize(), expected.PixelBufferSize());
+      ASSERT_EQ(0, std::memcmp(image.Pixels16(), expected.Pixels16(), image.PixelBufferSize()));
+      ASSERT_EQ(image.HasAlphaPlane(), expected.HasAlphaPlane());
+      if (image.HasAlphaPlane()) {
+        const std::size_t count = static_cast<std::size_t>(p.width) * p.height;
+        ASSERT_EQ(0, std::memcmp(image.Alpha(), expected.Alpha(), count));
+      }
+      EXPECT_EQ(loader.createFormat, read.createFormat);
+      EXPECT_EQ(loader.loaded, 1);
+    }
+  }
+}
+
+// A file cut short inside its pixels is refused by Load as by LoadTiff, leaving no image.
+TEST_F(TiffLoad, LoadRefusesAFileCutInsideItsPixels) {
+  TiffBuild build = MakeTiff({40, 40, 8, true, 0, false});
+  build.directoryFirst = true;
+  std::string bytes = build.Bytes();
+  bytes.resize(bytes.size() - 100);
+  ImageFile loader;
+  Image image;
+  support::File file;
+  file.OpenMemory("cut.tif", {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+  EXPECT_FALSE(loader.Load(file, image, DRAW_MASKED));
+  EXPECT_FALSE(image.HasPixels());
 }
 
 }  // namespace
