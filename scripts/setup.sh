@@ -8,6 +8,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libsdl2-dev libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libtiff-dev  # a baseline of the benchmark (bench/) only; the game never links it
+  clang  # the benchmark (bench/run.sh) is built with both g++ and clang
   imagemagick sox
   "$@"
 )
@@ -26,6 +28,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+# CURBSIDE_SETUP_BUILD=0 installs the packages only (for scripts that build elsewhere).
+if [ "${CURBSIDE_SETUP_BUILD:-1}" = 0 ]; then exit 0; fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel "$(nproc)"
