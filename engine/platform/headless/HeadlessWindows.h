@@ -56,6 +56,8 @@ class HeadlessWindows final : public WindowSystem {
   void MoveWindow(WindowHandle window, int x, int y);
 
   const std::vector<Notice>& Notices() const { return notices_; }
+  // Forgets the notices shown so far (a long-running harness keeps only what it checks).
+  void ClearNotices() { notices_.clear(); }
   // The window most recently shown, or 0.
   WindowHandle ShownWindow() const { return shown_; }
   int WindowCount() const { return static_cast<int>(windows_.size()); }
