@@ -23,7 +23,7 @@ game=$(realpath "${CURBSIDE_BUILD:-build}")/curbside
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export SDL_AUDIODRIVER=dummy
-xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24")
+xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
 shots=(--shot 320:a.tif --shot "$frames:b.tif")
 status=0
 

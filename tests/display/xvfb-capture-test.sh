@@ -95,7 +95,7 @@ chmod +x session.sh
 # session <name> <screen> <script> <still frame> <mode option>
 session() {
   rm -f sdl.tif
-  xvfb-run -a -s "-screen 0 $2x24" ./session.sh "$game" "$3" "$4" "$shot_bytes" "$5" ||
+  xvfb-run -a -s "-screen 0 $2x24 -noreset" ./session.sh "$game" "$3" "$4" "$shot_bytes" "$5" ||
     fail "$1: the game did not end cleanly"
   [ -s sdl.tif ] || fail "$1: the game never reached frame $4"
   cmp -s sdl.tif "${3%.txt}.tif" || fail "$1: the window's game differs from the headless game"
