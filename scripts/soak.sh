@@ -25,10 +25,10 @@ game="$dir/curbside"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The quarantine of freed blocks is kept small so that resident memory shows the game's own use
-# rather than how full the quarantine has grown; use after free is still caught among the
-# recent frees.
-export ASAN_OPTIONS=detect_leaks=1:quarantine_size_mb=16:detect_stack_use_after_return=1
+# The quarantine of freed blocks is kept small, and the allocator hands pages it no longer uses
+# back to the system, so that resident memory shows the game's own use rather than how full the
+# sanitizer's caches have grown; use after free is still caught among the recent frees.
+export ASAN_OPTIONS=detect_leaks=1:quarantine_size_mb=16:allocator_release_to_os_interval_ms=500:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 rss() {  # rss <pid>: resident kilobytes, 0 when the process is gone
@@ -77,7 +77,7 @@ soak() {  # soak <mode>: runs one mode and writes its verdict to $work/<mode>/re
     verdict=FAIL
   fi
   local change
-  change=$(awk -v a="$kbEarly" -v b="$kbEnd" 'BEGIN { printf "%+.1f", a > 0 ? (b - a) * 100 / a : 0 }')
+  change=$(awk -v a="$kbEarly" -v b="$kbEnd" 'BEGIN { printf "%+.1f", (a > 0 ? (b - a) * 100 / a : 0) }')
   echo "$verdict: mode $mode, $frames frames in ${seconds} s, exit $code, resident memory" \
     "$kbEarly kB after $early frames, $kbEnd kB after $frames ($change %; at most 10 % allowed)" \
     >"$run/result"
