@@ -18,9 +18,9 @@ struct Value {
   double goal;
 };
 
-std::vector<RatioSpec>& Specs() {
-  static std::vector<RatioSpec> specs;
-  return specs;
+std::vector<RatioLine>& Lines() {
+  static std::vector<RatioLine> lines;
+  return lines;
 }
 
 std::set<std::string>& Reported() {
@@ -61,8 +61,8 @@ double RatioReporter::Median(const std::string& name) const {
   return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
 }
 
-void AddRatio(RatioSpec spec) {
-  Specs().push_back(std::move(spec));
+void AddRatio(RatioLine line) {
+  Lines().push_back(std::move(line));
 }
 
 void UseReportedTime(const std::string& benchmark) {
@@ -95,17 +95,17 @@ int PrintRatios(const RatioReporter& reporter, std::ostream& out) {
   };
 
   out << std::fixed << std::setprecision(2);
-  for (const RatioSpec& spec : Specs()) {
-    const double base = reporter.Median(spec.baseline);
-    const double ours = reporter.Median(spec.ours);
-    const double ratio = base * spec.scale / ours;
-    out << "RATIO " << spec.name << ' ';
+  for (const RatioLine& line : Lines()) {
+    const double base = reporter.Median(line.baseline);
+    const double ours = reporter.Median(line.ours);
+    const double ratio = base * line.scale / ours;
+    out << "RATIO " << line.name << ' ';
     if (std::isnan(ratio)) {
       out << "n/a\n";
     } else {
       out << ratio << '\n';
     }
-    judge(spec.group.empty() ? spec.name : spec.group, spec.goal, ratio);
+    judge(line.group.empty() ? line.name : line.group, line.goal, ratio);
   }
   for (const Value& v : Values()) {
     out << "RATIO " << v.name << ' ' << v.value << '\n';

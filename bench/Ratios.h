@@ -27,7 +27,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
 // One line of the table: baseline time x scale / our time. goal, when above 0, is the lowest
 // value that meets it; a group of lines shares a goal and is judged by its lowest value.
-struct RatioSpec {
+struct RatioLine {
   std::string name;
   std::string baseline;
   std::string ours;
@@ -37,7 +37,7 @@ struct RatioSpec {
 };
 
 // Called while the benchmarks are registered.
-void AddRatio(RatioSpec spec);
+void AddRatio(RatioLine line);
 // Marks a benchmark whose time is the one it reports (UseManualTime), not its CPU time.
 void UseReportedTime(const std::string& benchmark);
 // A ratio that is not a time, worked out outside the benchmarks (peak memory).

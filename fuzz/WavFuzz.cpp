@@ -99,23 +99,24 @@ void CheckSound(const SoundX& sound, bool secondsFromFrames) {
 
 void CompareWithSdl(std::span<const std::uint8_t> file, const SoundX& sound) {
   if (!PlainLayout(file)) return;
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec theirFormat{};
   Uint8* buffer = nullptr;
   Uint32 length = 0;
   SDL_RWops* rw = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
   if (rw == nullptr) return;
-  if (SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length) == nullptr) return;
+  if (SDL_LoadWAV_RW(rw, 1, &theirFormat, &buffer, &length) == nullptr) return;
   const std::string_view theirs(reinterpret_cast<const char*>(buffer), length);
   const std::string_view ours(reinterpret_cast<const char*>(sound.data.data()), sound.data.size());
-  const bool sameFormat = spec.freq == static_cast<int>(sound.samplesPerSecond) &&
-                          spec.channels == sound.channels &&
-                          SDL_AUDIO_BITSIZE(spec.format) == sound.bitsPerSample;
+  const bool sameFormat = theirFormat.freq == static_cast<int>(sound.samplesPerSecond) &&
+                          theirFormat.channels == sound.channels &&
+                          SDL_AUDIO_BITSIZE(theirFormat.format) == sound.bitsPerSample;
   const bool sameSamples = theirs == ours;
   fuzz::Tally("compared with SDL");
   SDL_FreeWAV(buffer);
   FUZZ_CHECK(kTarget, sameFormat,
-             "SDL reads " + std::to_string(spec.freq) + " Hz, " + std::to_string(spec.channels) +
-                 " channels, " + std::to_string(SDL_AUDIO_BITSIZE(spec.format)) + " bits");
+             "SDL reads " + std::to_string(theirFormat.freq) + " Hz, " +
+                 std::to_string(theirFormat.channels) + " channels, " +
+                 std::to_string(SDL_AUDIO_BITSIZE(theirFormat.format)) + " bits");
   FUZZ_CHECK(kTarget, sameSamples,
              "SDL reads " + std::to_string(length) + " sample bytes, we " +
                  std::to_string(sound.data.size()) + " (or they differ)");
