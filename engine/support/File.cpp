@@ -34,7 +34,9 @@ File::~File() {
 }
 
 std::int32_t File::Open(std::string_view name, std::int32_t openFlags) {
-  std::string mode;
+  // At most two letters; the access letter follows. A view of literals, not a string: g++ 12
+  // warns falsely (-Wrestrict) on assigning short literals to a std::string.
+  std::string_view mode;
   if (Has(openFlags, FILE_APPEND)) {
     if (Has(openFlags, FILE_READ)) {
       Fatal("File::Open: Cannot open file in both APPEND and READ modes.\n");
@@ -47,7 +49,7 @@ std::int32_t File::Open(std::string_view name, std::int32_t openFlags) {
       Log.Write("File::Open: File does not exist for append. (Use FILE_AUTOCREATE if desired)\n");
       return FILE_NOTEXIST;
     }
-    if (!Has(openFlags, FILE_LEAVEEOF)) mode += '+';
+    if (!Has(openFlags, FILE_LEAVEEOF)) mode = "a+";
   } else {
     if (Has(openFlags, FILE_LEAVEEOF)) {
       Log.Write("File::Open: (Warning only) FILE_LEAVEEOF only has meaning with FILE_APPEND.\n");
@@ -97,7 +99,6 @@ std::int32_t File::Open(std::string_view name, std::int32_t openFlags) {
   if (!random && !sequential) {
     Fatal("File::Open: Must open in SEQUENTIAL or RANDOM access mode.\n");
   }
-  mode += random ? 'b' : 't';
 
   // Reopening a record must not leak the stream it held.
   Close();
@@ -106,7 +107,8 @@ std::int32_t File::Open(std::string_view name, std::int32_t openFlags) {
   std::copy_n(name.begin(), std::min(name.size(), kNameSize - 1), fileName.begin());
   flags = openFlags;
   mode_.fill('\0');
-  std::copy_n(mode.begin(), std::min(mode.size(), mode_.size() - 1), mode_.begin());
+  std::copy_n(mode.begin(), mode.size(), mode_.begin());
+  mode_[mode.size()] = random ? 'b' : 't';
   stream = std::fopen(ResolvePath(name).c_str(), mode_.data());
   if (stream == nullptr) {
     Fatal("File::Open: Unable to open file (reason unknown)\n");

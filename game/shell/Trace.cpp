@@ -94,7 +94,13 @@ std::string SpawnedJson(const battle::SpawnRecord& r) {
   j.Field("favourite", r.favourite).Field("tolerated", r.tolerated);
   j.Field("interest", r.interest).Field("price", r.price).Field("release", r.release);
   j.Key("schedule").Raw(Array(r.schedule, [](const std::pair<std::int32_t, std::int32_t>& s) {
-    return "[" + std::to_string(s.first) + ", " + std::to_string(s.second) + "]";
+    // Appended piece by piece: g++ 12 warns falsely (-Wrestrict) on "[" + std::string.
+    std::string pair(1, '[');
+    pair += std::to_string(s.first);
+    pair += ", ";
+    pair += std::to_string(s.second);
+    pair += ']';
+    return pair;
   }));
   return j.Close();
 }
