@@ -76,9 +76,8 @@ void Play(const std::string& script, long frames, const std::function<void(long,
           const std::function<void(long, double)>& after) {
   engine::support::SetDataFolder(CURBSIDE_BENCH_DATA_DIR);
   game::shell::ScriptParse parse = game::shell::ParseScript(script);
-  engine::platform::headless::DesktopConfig desktop;
-  desktop.echoNotices = false;
-  engine::platform::headless::HeadlessPlatform backend(desktop);
+  engine::platform::headless::HeadlessPlatform backend(
+      engine::platform::headless::DesktopConfig::Quiet());
   game::shell::ScriptedPlatform platform(backend, std::move(parse.events), nullptr);
   game::shell::SetFullScreen(1);
   Vorel.AttachPlatform(&platform);

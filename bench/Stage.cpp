@@ -11,12 +11,6 @@ namespace bench {
 
 namespace {
 
-engine::platform::headless::DesktopConfig Quiet() {
-  engine::platform::headless::DesktopConfig desktop;
-  desktop.echoNotices = false;
-  return desktop;
-}
-
 [[noreturn]] void Fail(const char* what) {
   std::fprintf(stderr, "curbside_bench: %s\n", what);
   std::exit(1);
@@ -24,7 +18,9 @@ engine::platform::headless::DesktopConfig Quiet() {
 
 }  // namespace
 
-Stage::Stage() : platform_(Quiet()), engine_(std::make_unique<engine::core::Engine>()) {
+Stage::Stage()
+    : platform_(engine::platform::headless::DesktopConfig::Quiet()),
+      engine_(std::make_unique<engine::core::Engine>()) {
   engine_->AttachPlatform(&platform_);
   if (!engine_->Initialize(1, kWidth, kHeight) || !engine_->ViewLock()) {
     Fail("the headless engine did not start");

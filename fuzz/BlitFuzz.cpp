@@ -40,18 +40,14 @@ constexpr std::array<Screen, 3> kScreens{{
 
 // An engine started full screen on its own headless platform, its back buffer locked for good.
 struct Target {
-  explicit Target(const Screen& s) : screen(s), platform(Desktop(), Display(s)) {
+  explicit Target(const Screen& s)
+      : screen(s), platform(headless::DesktopConfig::Quiet(), Display(s)) {
     engine.AttachPlatform(&platform);
     ready = engine.Initialize(1, s.width, s.height) && engine.ViewLock();
     fuzz::SilenceDebugLog();
   }
   ~Target() { engine.DetachPlatform(); }
 
-  static headless::DesktopConfig Desktop() {
-    headless::DesktopConfig desktop;
-    desktop.echoNotices = false;
-    return desktop;
-  }
   static headless::DisplayConfig Display(const Screen& s) {
     headless::DisplayConfig display;
     display.pitch = s.pitch;

@@ -15,12 +15,6 @@ namespace fuzz {
 
 namespace {
 
-engine::platform::headless::DesktopConfig Quiet() {
-  engine::platform::headless::DesktopConfig desktop;
-  desktop.echoNotices = false;
-  return desktop;
-}
-
 void ThrowExit(int code) {
   throw ExpectedExit{code};
 }
@@ -44,7 +38,7 @@ Tallies& TheTallies() {
 
 }  // namespace
 
-Session::Session() : platform_(Quiet()) {
+Session::Session() : platform_(engine::platform::headless::DesktopConfig::Quiet()) {
   SilenceDebugLog();
   engine::support::SetExitHandler(ThrowExit);
   Vorel.AttachPlatform(&platform_);

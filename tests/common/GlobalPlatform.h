@@ -12,7 +12,9 @@ namespace tests {
 
 class GlobalPlatform {
  public:
-  GlobalPlatform() : platform_(Quiet()) { Vorel.AttachPlatform(&platform_); }
+  GlobalPlatform() : platform_(engine::platform::headless::DesktopConfig::Quiet()) {
+    Vorel.AttachPlatform(&platform_);
+  }
   ~GlobalPlatform() {
     Vorel.DetachPlatform();
     Vorel.status = engine::core::NO_INIT;
@@ -26,12 +28,6 @@ class GlobalPlatform {
   engine::platform::headless::HeadlessPlatform& Platform() { return platform_; }
 
  private:
-  static engine::platform::headless::DesktopConfig Quiet() {
-    engine::platform::headless::DesktopConfig desktop;
-    desktop.echoNotices = false;
-    return desktop;
-  }
-
   engine::platform::headless::HeadlessPlatform platform_;
 };
 

@@ -13,15 +13,10 @@ namespace tests {
 
 class HeadlessEngine {
  public:
-  explicit HeadlessEngine(engine::platform::headless::DesktopConfig desktop = Quiet(),
+  explicit HeadlessEngine(engine::platform::headless::DesktopConfig desktop =
+                              engine::platform::headless::DesktopConfig::Quiet(),
                           const engine::platform::headless::DisplayConfig& display = {});
   ~HeadlessEngine();
-
-  static engine::platform::headless::DesktopConfig Quiet() {
-    engine::platform::headless::DesktopConfig desktop;
-    desktop.echoNotices = false;
-    return desktop;
-  }
 
   engine::core::Engine& Engine() { return *engine_; }
   engine::platform::headless::HeadlessPlatform& Platform() { return platform_; }

@@ -16,7 +16,7 @@ using engine::platform::headless::Op;
 using tests::HeadlessEngine;
 
 DesktopConfig Desktop(int width, int height, int depth = 16) {
-  DesktopConfig desktop = HeadlessEngine::Quiet();
+  DesktopConfig desktop = DesktopConfig::Quiet();
   desktop.width = width;
   desktop.height = height;
   desktop.depth = depth;

@@ -28,7 +28,7 @@ inline constexpr Screen kWide565{"565_stride1024", 2048, 0xF800, 0x07E0, 0x001F}
 class DrawScreen {
  public:
   explicit DrawScreen(const Screen& screen = kRgb565)
-      : h_(HeadlessEngine::Quiet(), Config(screen)) {
+      : h_(engine::platform::headless::DesktopConfig::Quiet(), Config(screen)) {
     ok_ = h_.Engine().Initialize(1, 800, 600) && h_.Engine().ViewLock();
   }
 

@@ -23,7 +23,7 @@ DisplayConfig Pitch(int pitch) {
 }
 
 TEST(BackBuffer, WidePitchSetsTheStride) {
-  HeadlessEngine h(HeadlessEngine::Quiet(), Pitch(2048));
+  HeadlessEngine h(engine::platform::headless::DesktopConfig::Quiet(), Pitch(2048));
   auto& e = h.Engine();
   ASSERT_TRUE(e.Initialize(1, 800, 600));
   EXPECT_EQ(e.GetPitch(), 2048);
@@ -41,7 +41,7 @@ TEST(BackBuffer, WidePitchSetsTheStride) {
 }
 
 TEST(BackBuffer, RowOffsetsCoverABufferTallerThanAThousandRows) {
-  auto desktop = HeadlessEngine::Quiet();
+  auto desktop = engine::platform::headless::DesktopConfig::Quiet();
   desktop.width = 1600;
   desktop.height = 1200;
   HeadlessEngine h(desktop);

@@ -20,6 +20,13 @@ struct DesktopConfig {
   int frameLeft = 8, frameTop = 35, frameRight = 8, frameBottom = 8;
   // Write each notice to standard error as it is shown.
   bool echoNotices = true;
+
+  // The default desktop, keeping its notices to itself (tests, tools, long unattended runs).
+  static DesktopConfig Quiet() {
+    DesktopConfig desktop;
+    desktop.echoNotices = false;
+    return desktop;
+  }
 };
 
 struct Notice {
