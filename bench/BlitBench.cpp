@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <set>
+#include <string>
 
 #include "bench/Blits.h"
 #include "bench/Ratios.h"
@@ -49,8 +51,16 @@ void RowCopySprite(benchmark::State& state) {
   }
 }
 
+// A benchmark's name; two with one name would share one median, so a repeated name stops the
+// program.
 std::string Key(const std::string& a, const std::string& set, const char* position) {
-  return a + "/" + set + "/" + position;
+  static std::set<std::string> used;
+  std::string key = a + "/" + set + "/" + position;
+  if (!used.insert(key).second) {
+    std::fprintf(stderr, "curbside_bench: two benchmarks are named %s\n", key.c_str());
+    std::exit(1);
+  }
+  return key;
 }
 
 }  // namespace
@@ -66,21 +76,21 @@ const std::vector<Operation>& Operations() {
       {"drawplain",
        DRAW_PLAIN,
        {"full", "actor", "sq64solid", "sq256solid"},
-       {{"sdl_copy", SdlForm::kCopy, true, 0.0, false}}},
+       {{"sdl_copy", "sdl_copy", SdlForm::kCopy, true, 0.0, false}}},
       {"drawmasked",
        DRAW_MASKED,
        {"actor", "sq64solid", "sq64disc", "sq256solid", "sq256disc"},
-       {{"sdl_key", SdlForm::kKey, true, 5.0, false},
-        {"sdl_rle", SdlForm::kKeyRle, true, 1.0, true}}},
+       {{"sdl_key", "sdl_key", SdlForm::kKey, true, 5.0, false},
+        {"sdl_rle", "sdl_rle_key", SdlForm::kKeyRle, true, 1.0, true}}},
       {"drawalpha",
        DRAW_ALPHA,
        {"actor", "sq64solid", "sq64disc", "sq64glass", "sq256solid", "sq256disc", "sq256glass"},
-       {{"sdl_blend", SdlForm::kAlpha, false, 5.0, false},
-        {"sdl_rle", SdlForm::kAlphaRle, false, 1.0, false}}},
+       {{"sdl_blend", "sdl_blend", SdlForm::kAlpha, false, 5.0, false},
+        {"sdl_rle", "sdl_rle_blend", SdlForm::kAlphaRle, false, 1.0, false}}},
       {"drawadd",
        DRAW_ADD,
        {"actor", "sq64solid", "sq64disc", "sq64glass", "sq256solid", "sq256disc", "sq256glass"},
-       {{"sdl_add", SdlForm::kAdd, true, 20.0, false}}},
+       {{"sdl_add", "sdl_add", SdlForm::kAdd, true, 20.0, false}}},
   };
   return operations;
 }
@@ -148,7 +158,7 @@ void RegisterBlitBenchmarks(Stage& stage, const Sprites& sprites) {
           }
         });
         for (const Comparison& c : op.comparisons) {
-          const std::string theirs = Key(c.name, set->name, p.name);
+          const std::string theirs = Key(c.timed, set->name, p.name);
           const SdlForm form = c.form;
           benchmark::RegisterBenchmark(theirs.c_str(), [=](benchmark::State& state) {
             // SDL builds its blit map and RLE data on the first blit.

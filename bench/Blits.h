@@ -22,7 +22,8 @@ struct Position {
 std::vector<Position> PositionsFor(const SpriteSet& set);
 
 struct Comparison {
-  const char* name;  // "sdl_key", ...
+  const char* name;   // "sdl_key", ...: the ratio's name
+  const char* timed;  // the benchmark's name, unique among all of them
   SdlForm form;
   bool exact;      // SDL computes the same pixels, so its result is checked against ours
   double goal;     // the lowest ratio that meets the goal, 0 for none

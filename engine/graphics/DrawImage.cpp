@@ -60,6 +60,17 @@ inline void DrawRun(const PixelRun& r, std::uint16_t* d, const std::uint16_t* s,
   }
 }
 
+// Hides a pointer's value from the optimiser once per row, so that it steps this one pointer
+// instead of deriving a stepped copy for every address computed from it, which would take more
+// registers than there are and leave the walk's state on the stack.
+template <typename T>
+inline T* Opaque(T* p) {
+#if defined(__GNUC__)
+  asm("" : "+r"(p));
+#endif
+  return p;
+}
+
 // The run walks below are separate small functions, so that a compiler keeps each loop's state in
 // registers. The clipped walk, which has the most of it, is kept out of line for that.
 
@@ -78,9 +89,9 @@ void DrawWholeRuns(RowWalk w, const std::uint32_t* first, const PixelRun* all, R
       DrawRun<kAlpha, kKinds>(*r, destination + begin, source + begin,
                               kAlpha ? alpha + begin : nullptr, r->end - begin, row);
     }
-    destination += stride;
-    source += imageWidth;
-    if constexpr (kAlpha) alpha += imageWidth;
+    destination = Opaque(destination + stride);
+    source = Opaque(source + imageWidth);
+    if constexpr (kAlpha) alpha = Opaque(alpha + imageWidth);
   }
 }
 
@@ -108,9 +119,9 @@ template <bool kAlpha, RunKinds kKinds, typename Row>
                               kAlpha ? alpha + skip : nullptr, end - begin, row);
     }
     r = last;
-    destination += stride;
-    source += imageWidth;
-    if constexpr (kAlpha) alpha += imageWidth;
+    destination = Opaque(destination + stride);
+    source = Opaque(source + imageWidth);
+    if constexpr (kAlpha) alpha = Opaque(alpha + imageWidth);
   }
 }
 

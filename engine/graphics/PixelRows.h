@@ -93,9 +93,12 @@ inline void CopyShort(std::uint16_t* d, const std::uint16_t* s, int n) {
     const __m128i tail = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(s + n - 4));
     _mm_storel_epi64(reinterpret_cast<__m128i*>(d), head);
     _mm_storel_epi64(reinterpret_cast<__m128i*>(d + n - 4), tail);
-  } else {
-    for (int i = 0; i < n; ++i)
-      d[i] = s[i];
+  } else if (n > 0) {
+    // One to three words: the first, the middle and the last cover them all.
+    const std::uint16_t first = s[0], middle = s[n / 2], last = s[n - 1];
+    d[0] = first;
+    d[n / 2] = middle;
+    d[n - 1] = last;
   }
 #else
   std::memcpy(d, s, static_cast<std::size_t>(n) * sizeof(std::uint16_t));
