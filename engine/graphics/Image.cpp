@@ -93,7 +93,7 @@ void Image::Create(std::int32_t width, std::int32_t height, std::uint8_t format)
 }
 
 void Image::CreateUnset(std::int32_t width, std::int32_t height, std::uint8_t format,
-                        bool alphaUnset) {
+                        AlphaPlane plane) {
   runs_.reset();
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
@@ -106,9 +106,9 @@ void Image::CreateUnset(std::int32_t width, std::int32_t height, std::uint8_t fo
   pixelBytes_ = bytes;
   if (format != 0) {
     decltype(alpha_) alpha;
-    if (alphaUnset) {
+    if (plane == AlphaPlane::kUnset) {
       alpha.resize(count);
-    } else {
+    } else if (plane == AlphaPlane::kZeroed) {
       alpha.assign(count, 0);
     }
     alpha_ = std::move(alpha);

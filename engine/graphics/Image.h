@@ -57,9 +57,12 @@ class Image {
   // Allocates width x height pixels of the format's size; a non-zero format also gets a new
   // alpha plane. Contents are not set; use is untouched. Sizes of 0 or less give no buffers.
   void Create(std::int32_t width, std::int32_t height, std::uint8_t format);
-  // Create for a reader that writes every pixel next: the pixels, and with alphaUnset the alpha
-  // bytes too, are left unset instead of 0.
-  void CreateUnset(std::int32_t width, std::int32_t height, std::uint8_t format, bool alphaUnset);
+  // What CreateUnset gives a non-zero format for alpha: Create's plane of 0, a plane left unset,
+  // or no plane (for a reader that makes the masked image, which keeps none).
+  enum class AlphaPlane { kZeroed, kUnset, kNone };
+  // Create for a reader that writes every pixel next: the pixels, and the alpha bytes as asked,
+  // are left unset instead of 0.
+  void CreateUnset(std::int32_t width, std::int32_t height, std::uint8_t format, AlphaPlane alpha);
   // A black 16-bit image prepared for use 1..4.
   void CreateBlank(std::int32_t width, std::int32_t height, std::uint8_t use);
   void Fill(int red, int green, int blue);

@@ -12,16 +12,20 @@ namespace engine::graphics {
 
 bool ImageFile::Load(std::string_view name, Image& target, std::uint8_t use) {
   toScreen_ = true;
+  loadUse_ = use;
   const bool read = LoadTiff(name, target);
   toScreen_ = false;
+  loadUse_ = 0;
   target.SetUse(use);
   return read;
 }
 
 bool ImageFile::Load(support::File& file, Image& target, std::uint8_t use) {
   toScreen_ = true;
+  loadUse_ = use;
   const bool read = LoadTiff(file, target);
   toScreen_ = false;
+  loadUse_ = 0;
   target.SetUse(use);
   return read;
 }

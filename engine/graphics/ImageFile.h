@@ -85,6 +85,7 @@ class ImageFile {
   // Set while Load reads: a picture of 8-bit samples is then decoded straight to the screen
   // format, as the 24-bit reading followed by SetUse's conversion would leave it.
   bool toScreen_ = false;
+  std::uint8_t loadUse_ = 0;  // the use Load prepares the picture for
 };
 
 }  // namespace engine::graphics

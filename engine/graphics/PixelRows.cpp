@@ -66,6 +66,14 @@ void ToScreenScalar(const std::uint8_t* in, int samples, int n, std::uint16_t* w
   }
 }
 
+void ToMaskedScalar(const std::uint8_t* in, int n, std::uint16_t* words, const Packing& p) {
+  for (int i = 0; i < n; ++i, in += 4) {
+    std::uint8_t a = 0;
+    ToScreenScalar(in, 4, 1, words + i, &a, p);
+    MaskScalar(words + i, &a, 1);
+  }
+}
+
 #if defined(__SSE2__)
 
 namespace {
@@ -155,25 +163,33 @@ struct WordShifts {
   }
 };
 
-// Eight pixels a step; the directions of the three shifts are fixed for the loop.
-template <bool R, bool G, bool B>
+// Eight pixels a step; the directions of the three shifts are fixed for the loop. With kMask the
+// words go through Mask's rule and no alpha is stored.
+template <bool R, bool G, bool B, bool kMask>
 int ToScreen8(const std::uint8_t* in, int n, std::uint16_t* words, std::uint8_t* alpha,
               const WordShifts& shifts) {
   // The words fit in 16 bits, so taking 0x8000 off before the signed pack and adding it back
   // after keeps every bit.
   const __m128i bias = _mm_set1_epi32(0x8000);
   const __m128i unbias = _mm_set1_epi16(static_cast<short>(0x8000));
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i one = _mm_set1_epi16(1);
   int i = 0;
   for (; i + 8 <= n; i += 8, in += 32) {
     const __m128i v0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
     const __m128i v1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 16));
     const __m128i w0 = _mm_sub_epi32(shifts.Words4<R, G, B>(v0), bias);
     const __m128i w1 = _mm_sub_epi32(shifts.Words4<R, G, B>(v1), bias);
-    Store8(words + i, _mm_add_epi16(_mm_packs_epi32(w0, w1), unbias));
-    if (alpha != nullptr) {
-      const __m128i a = _mm_packs_epi32(_mm_srli_epi32(v0, 24), _mm_srli_epi32(v1, 24));
+    __m128i w = _mm_add_epi16(_mm_packs_epi32(w0, w1), unbias);
+    // The alpha bytes as 16-bit lanes.
+    const __m128i a = _mm_packs_epi32(_mm_srli_epi32(v0, 24), _mm_srli_epi32(v1, 24));
+    if constexpr (kMask) {
+      w = _mm_or_si128(w, _mm_and_si128(_mm_cmpeq_epi16(w, zero), one));
+      w = _mm_andnot_si128(_mm_cmpeq_epi16(a, zero), w);
+    } else if (alpha != nullptr) {
       _mm_storel_epi64(reinterpret_cast<__m128i*>(alpha + i), _mm_packus_epi16(a, a));
     }
+    Store8(words + i, w);
   }
   return i;
 }
@@ -181,13 +197,28 @@ int ToScreen8(const std::uint8_t* in, int n, std::uint16_t* words, std::uint8_t*
 using ToScreenLoop = int (*)(const std::uint8_t*, int, std::uint16_t*, std::uint8_t*,
                              const WordShifts&);
 
+template <bool kMask>
 ToScreenLoop LoopFor(const WordShifts& s) {
   static constexpr ToScreenLoop loops[8] = {
-      ToScreen8<false, false, false>, ToScreen8<false, false, true>, ToScreen8<false, true, false>,
-      ToScreen8<false, true, true>,   ToScreen8<true, false, false>, ToScreen8<true, false, true>,
-      ToScreen8<true, true, false>,   ToScreen8<true, true, true>,
+      ToScreen8<false, false, false, kMask>, ToScreen8<false, false, true, kMask>,
+      ToScreen8<false, true, false, kMask>,  ToScreen8<false, true, true, kMask>,
+      ToScreen8<true, false, false, kMask>,  ToScreen8<true, false, true, kMask>,
+      ToScreen8<true, true, false, kMask>,   ToScreen8<true, true, true, kMask>,
   };
   return loops[(s.red.up ? 4 : 0) + (s.green.up ? 2 : 0) + (s.blue.up ? 1 : 0)];
+}
+
+// Runs an eight-pixel loop over n four-byte pixels. Each output depends on its own pixel alone,
+// so a row of at least eight pixels ends with one more step over its last eight, which may
+// overlap the step before; shorter rows return 0 for the scalar form to do.
+int FourSamples(ToScreenLoop loop, const std::uint8_t* in, int n, std::uint16_t* words,
+                std::uint8_t* alpha, const WordShifts& shifts) {
+  const int i = loop(in, n, words, alpha, shifts);
+  if (i == n || n < 8) return i;
+  const int last = n - 8;
+  loop(in + static_cast<std::ptrdiff_t>(last) * 4, 8, words + last,
+       alpha != nullptr ? alpha + last : nullptr, shifts);
+  return n;
 }
 
 }  // namespace
@@ -197,10 +228,16 @@ void ToScreen(const std::uint8_t* in, int samples, int n, std::uint16_t* words, 
   int i = 0;
   if (samples == 4) {
     const WordShifts shifts(p);
-    i = LoopFor(shifts)(in, n, words, alpha, shifts);
+    i = FourSamples(LoopFor<false>(shifts), in, n, words, alpha, shifts);
     in += static_cast<std::ptrdiff_t>(i) * 4;
   }
   ToScreenScalar(in, samples, n - i, words + i, alpha != nullptr ? alpha + i : nullptr, p);
+}
+
+void ToMasked(const std::uint8_t* in, int n, std::uint16_t* words, const Packing& p) {
+  const WordShifts shifts(p);
+  const int i = FourSamples(LoopFor<true>(shifts), in, n, words, nullptr, shifts);
+  ToMaskedScalar(in + static_cast<std::ptrdiff_t>(i) * 4, n - i, words + i, p);
 }
 
 void Masked(std::uint16_t* d, const std::uint16_t* s, int n) {
@@ -284,6 +321,9 @@ void Mask(std::uint16_t* p, const std::uint8_t* a, int n) {
 void ToScreen(const std::uint8_t* in, int samples, int n, std::uint16_t* words, std::uint8_t* alpha,
               const Packing& p) {
   ToScreenScalar(in, samples, n, words, alpha, p);
+}
+void ToMasked(const std::uint8_t* in, int n, std::uint16_t* words, const Packing& p) {
+  ToMaskedScalar(in, n, words, p);
 }
 
 #endif

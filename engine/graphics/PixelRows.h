@@ -55,6 +55,12 @@ void ToScreenScalar(const std::uint8_t* in, int samples, int n, std::uint16_t* w
 void ToScreen(const std::uint8_t* in, int samples, int n, std::uint16_t* words, std::uint8_t* alpha,
               const Packing& p);
 
+// Picture loading for the masked operation: n pixels of four bytes become screen words as
+// ToScreen makes them, then go through Mask with their fourth bytes, in one pass and without an
+// alpha plane.
+void ToMaskedScalar(const std::uint8_t* in, int n, std::uint16_t* words, const Packing& p);
+void ToMasked(const std::uint8_t* in, int n, std::uint16_t* words, const Packing& p);
+
 #if defined(__SSE2__)
 // Copies the first and the last k * 8 words of a run of n words, k * 8 <= n <= k * 16: the two
 // halves overlap in the middle, so every length in that range is one fixed sequence of loads and

@@ -116,16 +116,17 @@ bool DecodeStrips(TiffInput& in, const PixelLayout& layout,
 
 bool DecodeStripsToScreen(TiffInput& in, const PixelLayout& layout,
                           const std::vector<std::uint32_t>& offsets, const rows::Packing& packing,
-                          Image& target) {
+                          bool masked, Image& target) {
   const std::size_t width = static_cast<std::size_t>(layout.width);
   const std::size_t pixels = width * static_cast<std::size_t>(layout.height);
+  const bool planes = masked ? layout.alpha && layout.samples == 4 : target.HasAlphaPlane();
   if (layout.sampleBytes != 1 || !packing.Fits() || target.Width() != layout.width ||
-      target.Height() != layout.height || target.PixelBufferSize() < pixels * 2 ||
-      !target.HasAlphaPlane() || offsets.size() < layout.StripCount()) {
+      target.Height() != layout.height || target.PixelBufferSize() < pixels * 2 || !planes ||
+      offsets.size() < layout.StripCount()) {
     return false;
   }
   std::uint16_t* words = target.Pixels16();
-  std::uint8_t* alpha = layout.alpha ? target.Alpha() : nullptr;
+  std::uint8_t* alpha = layout.alpha && !masked ? target.Alpha() : nullptr;
   const std::size_t rowBytes = layout.BytesPerRow();
   // As many rows at a time as the input's window holds.
   const std::int32_t rowsAtOnce =
@@ -139,8 +140,12 @@ bool DecodeStripsToScreen(TiffInput& in, const PixelLayout& layout,
       if (bytes == nullptr) return false;
       for (std::int32_t r = 0; r < count; ++r, ++y, bytes += rowBytes) {
         const std::size_t at = static_cast<std::size_t>(y) * width;
-        rows::ToScreen(bytes, layout.samples, layout.width, words + at,
-                       alpha != nullptr ? alpha + at : nullptr, packing);
+        if (masked) {
+          rows::ToMasked(bytes, layout.width, words + at, packing);
+        } else {
+          rows::ToScreen(bytes, layout.samples, layout.width, words + at,
+                         alpha != nullptr ? alpha + at : nullptr, packing);
+        }
       }
     }
   }

@@ -52,8 +52,11 @@ bool DecodeStrips(TiffInput& in, const PixelLayout& layout,
 // layout's width x height 16-bit image with an alpha plane, and ends as DecodeStrips followed
 // by the conversion to 16 bits would leave it (the alpha plane stays 0 without an alpha
 // sample). False as DecodeStrips.
+//
+// With masked, for a layout with alpha only, the words also go through the masked operation's
+// preparation (Image::MakeMask) and target needs no alpha plane.
 bool DecodeStripsToScreen(TiffInput& in, const PixelLayout& layout,
                           const std::vector<std::uint32_t>& offsets, const rows::Packing& packing,
-                          Image& target);
+                          bool masked, Image& target);
 
 }  // namespace engine::graphics::tiff

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/graphics/ImageFile.h"
+#include "engine/graphics/ScreenFormat.h"
 #include "engine/support/File.h"
 #include "tests/common/GlobalPlatform.h"
 #include "tests/common/TempDir.h"
@@ -37,6 +38,24 @@ std::vector<Rgba> Expected(const TiffPicture& p) {
   const auto pixels = TestPicture(p.width, p.height);
   return p.alpha ? pixels : Opaque(pixels);
 }
+
+// The screen format for the length of a scope: the loader decodes straight to screen words only
+// when it knows the format.
+class ScreenFormatFor {
+ public:
+  explicit ScreenFormatFor(const PixelFormat& format) : saved_(ScreenFormat) {
+    ScreenFormat = format;
+  }
+  ~ScreenFormatFor() { ScreenFormat = saved_; }
+  ScreenFormatFor(const ScreenFormatFor&) = delete;
+  ScreenFormatFor& operator=(const ScreenFormatFor&) = delete;
+
+ private:
+  PixelFormat saved_;
+};
+
+const PixelFormat k565 = PixelFormat::FromMasks(0xF800, 0x07E0, 0x001F);
+const PixelFormat k555 = PixelFormat::FromMasks(0x7C00, 0x03E0, 0x001F);
 
 class TiffLoad : public testing::Test {
  protected:
@@ -299,35 +318,81 @@ TEST_F(TiffLoad, LoadForAUseMatchesReadingThenSetUse) {
   }
   // Rows so long that the reader's window holds only a few, in strips of several rows.
   pictures.push_back({16000, 9, 8, true, 5, false});
-  for (const TiffPicture& p : pictures) {
-    const std::string bytes = MakeTiff(p).Bytes();
-    for (std::uint8_t use : {DRAW_PLAIN, DRAW_MASKED, DRAW_ALPHA, DRAW_ADD}) {
-      SCOPED_TRACE(std::to_string(p.width) + " x " + std::to_string(p.height) + " bits " +
-                   std::to_string(p.bits) + " alpha " + std::to_string(p.alpha) + " strips of " +
-                   std::to_string(p.rowsPerStrip) + (p.bigEndian ? " MM" : " II") + " use " +
-                   std::to_string(use));
-      ImageFile read;
-      Image expected;
-      ASSERT_TRUE(LoadBytes(read, bytes, expected));
-      expected.SetUse(use);
+  for (const PixelFormat& format : {k565, k555}) {
+    const ScreenFormatFor screen(format);
+    for (const TiffPicture& p : pictures) {
+      const std::string bytes = MakeTiff(p).Bytes();
+      for (std::uint8_t use : {DRAW_PLAIN, DRAW_MASKED, DRAW_ALPHA, DRAW_ADD}) {
+        SCOPED_TRACE(std::to_string(p.width) + " x " + std::to_string(p.height) + " bits " +
+                     std::to_string(p.bits) + " alpha " + std::to_string(p.alpha) + " strips of " +
+                     std::to_string(p.rowsPerStrip) + (p.bigEndian ? " MM" : " II") + " use " +
+                     std::to_string(use) + " red shift " + std::to_string(format.rshift));
+        ImageFile read;
+        Image expected;
+        ASSERT_TRUE(LoadBytes(read, bytes, expected));
+        expected.SetUse(use);
 
-      ImageFile loader;
-      Image image;
-      support::File file;
-      file.OpenMemory("picture.tif",
-                      {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
-      ASSERT_TRUE(loader.Load(file, image, use));
-      ASSERT_EQ(image.Format(), expected.Format());
-      ASSERT_EQ(image.Use(), expected.Use());
-      ASSERT_EQ(image.PixelBufferSize(), expected.PixelBufferSize());
-      ASSERT_EQ(0, std::memcmp(image.Pixels16(), expected.Pixels16(), image.PixelBufferSize()));
-      ASSERT_EQ(image.HasAlphaPlane(), expected.HasAlphaPlane());
-      if (image.HasAlphaPlane()) {
-        const std::size_t count = static_cast<std::size_t>(p.width) * p.height;
-        ASSERT_EQ(0, std::memcmp(image.Alpha(), expected.Alpha(), count));
+        ImageFile loader;
+        Image image;
+        support::File file;
+        file.OpenMemory("picture.tif",
+                        {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+        ASSERT_TRUE(loader.Load(file, image, use));
+        ASSERT_EQ(image.Format(), expected.Format());
+        ASSERT_EQ(image.Use(), expected.Use());
+        ASSERT_EQ(image.PixelBufferSize(), expected.PixelBufferSize());
+        ASSERT_EQ(0, std::memcmp(image.Pixels16(), expected.Pixels16(), image.PixelBufferSize()));
+        ASSERT_EQ(image.HasAlphaPlane(), expected.HasAlphaPlane());
+        if (image.HasAlphaPlane()) {
+          const std::size_t count = static_cast<std::size_t>(p.width) * p.height;
+          ASSERT_EQ(0, std::memcmp(image.Alpha(), expected.Alpha(), count));
+        }
+        EXPECT_EQ(loader.createFormat, read.createFormat);
+        EXPECT_EQ(loader.loaded, 1);
       }
-      EXPECT_EQ(loader.createFormat, read.createFormat);
-      EXPECT_EQ(loader.loaded, 1);
+    }
+  }
+}
+
+// A masked picture is decoded and masked in one pass: opaque black, and colours too dark for the
+// screen format, stay visible as 1; a pixel of alpha 0 becomes 0 whatever its colour. Rows
+// shorter than a step and rows ending in a part step both match reading then SetUse.
+TEST_F(TiffLoad, MaskedLoadKeepsOpaqueBlackAndClearsTheTransparent) {
+  const ScreenFormatFor screen(k565);
+  for (int width : {5, 8, 21}) {
+    SCOPED_TRACE("width " + std::to_string(width));
+    const int height = 3;
+    std::vector<Rgba> pixels = TestPicture(width, height);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+      if (i % 3 == 0) pixels[i] = {0, 0, 0, 255};
+      if (i % 4 == 1) pixels[i] = {7, 3, 7, 200};  // below every field's lowest step on 565
+      if (i % 5 == 2) pixels[i].a = 0;
+    }
+    const std::string bytes = MakeTiff({width, height, 8, true, 0, false}, pixels).Bytes();
+    ImageFile read;
+    Image expected;
+    ASSERT_TRUE(LoadBytes(read, bytes, expected));
+    expected.SetUse(DRAW_MASKED);
+
+    ImageFile loader;
+    Image image;
+    support::File file;
+    file.OpenMemory("masked.tif",
+                    {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+    ASSERT_TRUE(loader.Load(file, image, DRAW_MASKED));
+    ASSERT_EQ(image.Format(), expected.Format());
+    EXPECT_FALSE(image.HasAlphaPlane());
+    ASSERT_EQ(image.PixelBufferSize(), expected.PixelBufferSize());
+    ASSERT_EQ(0, std::memcmp(image.Pixels16(), expected.Pixels16(), image.PixelBufferSize()));
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+      const std::uint16_t word = image.Pixels16()[i];
+      if (pixels[i].a == 0) {
+        EXPECT_EQ(word, 0) << "pixel " << i;
+      } else if (i % 3 == 0 || i % 4 == 1) {
+        EXPECT_EQ(word, 1) << "pixel " << i;
+      } else {
+        EXPECT_NE(word, 0) << "pixel " << i;
+      }
     }
   }
 }

@@ -184,6 +184,34 @@ TEST(RowKernels, ToScreenGivesTheScalarWordsAndAlpha) {
   EXPECT_EQ(a, 0x40);
 }
 
+// Loading for the masked operation: the fast form gives the scalar words at every length, and
+// the scalar form is ToScreen's words through Mask's rule.
+TEST(RowKernels, ToMaskedIsToScreenThenMask) {
+  const rows::Packing k565Packing{11, 5, 5, 6, 0, 5};
+  const rows::Packing k555Packing{10, 5, 5, 5, 0, 5};
+  for (const rows::Packing& p : {k565Packing, k555Packing}) {
+    Values v;
+    for (int n : Lengths()) {
+      SCOPED_TRACE("n " + std::to_string(n) + " red shift " + std::to_string(p.rshift));
+      std::vector<std::uint8_t> in(static_cast<std::size_t>(n) * 4);
+      for (std::size_t i = 0; i < in.size(); ++i) {
+        // Dark colours, whose words are 0, and alpha 0 turn up often.
+        const std::uint32_t r = v.Next();
+        in[i] = static_cast<std::uint8_t>(r % 3 == 0 ? r % 8 : r);
+      }
+      std::vector<std::uint16_t> fast(static_cast<std::size_t>(n) + kGuard, kGuardWord);
+      std::vector<std::uint16_t> scalar = fast, twoPasses = fast;
+      rows::ToMasked(in.data(), n, fast.data(), p);
+      rows::ToMaskedScalar(in.data(), n, scalar.data(), p);
+      std::vector<std::uint8_t> alpha(static_cast<std::size_t>(n));
+      rows::ToScreenScalar(in.data(), 4, n, twoPasses.data(), alpha.data(), p);
+      rows::MaskScalar(twoPasses.data(), alpha.data(), n);
+      ASSERT_EQ(fast, scalar);
+      ASSERT_EQ(scalar, twoPasses);
+    }
+  }
+}
+
 // A few words worked by hand, so that a fault shared by both forms is caught too.
 TEST(RowKernels, WorkedWordsOn565) {
   std::vector<std::uint16_t> d(9, 0xFFFF);
