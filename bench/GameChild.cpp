@@ -122,6 +122,16 @@ std::int32_t Visible() {
   return n;
 }
 
+// The process's resident memory now, from /proc/self/statm; 0 when it cannot be read.
+double ResidentBytes() {
+  std::FILE* f = std::fopen("/proc/self/statm", "r");
+  if (f == nullptr) return 0;
+  long size = 0, resident = 0;
+  const int read = std::fscanf(f, "%ld %ld", &size, &resident);
+  std::fclose(f);
+  return read == 2 ? static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) : 0;
+}
+
 }  // namespace
 
 std::string StartScript(int mode) {
@@ -151,14 +161,22 @@ std::vector<FrameSample> PlayFrames(int mode, long frames) {
 SetUpSample TimeSetUp(int mode) {
   const std::string bytes = InChild([&](int fd) {
     double setUp = 0;
+    double residentBefore = 0, residentAfter = 0;
     Play(
         StartScript(mode), kStartFrame,
-        [](long frame, double) { RecordOpenedFiles(frame == kStartFrame); },
+        [&](long frame, double) {
+          RecordOpenedFiles(frame == kStartFrame);
+          if (frame == kStartFrame) residentBefore = ResidentBytes();
+        },
         [&](long frame, double ns) {
-          if (frame == kStartFrame) setUp = ns;
+          if (frame == kStartFrame) {
+            setUp = ns;
+            residentAfter = ResidentBytes();
+          }
           RecordOpenedFiles(false);
         });
-    std::string out = std::to_string(setUp) + "\n";
+    std::string out =
+        std::to_string(setUp) + " " + std::to_string(residentAfter - residentBefore) + "\n";
     for (const std::string& file : OpenedFiles())
       out += file + "\n";
     WriteAll(fd, out.data(), out.size());
@@ -166,7 +184,10 @@ SetUpSample TimeSetUp(int mode) {
   SetUpSample sample;
   std::size_t at = bytes.find('\n');
   if (at == std::string::npos) return sample;
-  sample.ns = std::strtod(bytes.substr(0, at).c_str(), nullptr);
+  char* rest = nullptr;
+  const std::string first = bytes.substr(0, at);
+  sample.ns = std::strtod(first.c_str(), &rest);
+  sample.grownBytes = std::strtod(rest, nullptr);
   while (at + 1 < bytes.size()) {
     const std::size_t end = bytes.find('\n', at + 1);
     sample.files.push_back(bytes.substr(at + 1, end - at - 1));

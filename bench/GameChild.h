@@ -24,6 +24,7 @@ std::vector<FrameSample> PlayFrames(int mode, long frames);
 struct SetUpSample {
   double ns = 0;                   // the CPU time of the frame that starts the mode
   std::vector<std::string> files;  // every file that frame opened for reading, in order
+  double grownBytes = 0;           // how much the process's resident memory grew in that frame
 };
 
 // Starts the mode in a child process and times the frame that sets it up; ns is 0 when the child
