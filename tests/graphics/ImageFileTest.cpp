@@ -57,6 +57,48 @@ class ScreenFormatFor {
 const PixelFormat k565 = PixelFormat::FromMasks(0xF800, 0x07E0, 0x001F);
 const PixelFormat k555 = PixelFormat::FromMasks(0x7C00, 0x03E0, 0x001F);
 
+// Load of a file's bytes for a use, through loader.
+bool LoadForUse(ImageFile& loader, const std::string& bytes, std::uint8_t use, Image& image) {
+  support::File file;
+  file.OpenMemory("picture.tif",
+                  {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+  return loader.Load(file, image, use);
+}
+
+// A file's bytes loaded for a use both ways: by Load, and by reading then SetUse.
+struct BothWays {
+  ImageFile loader, read;
+  Image image, expected;
+  bool same = false;  // both loaded and SameImage holds
+};
+
+// Whether two images are the same: format, use, words and alpha plane.
+testing::AssertionResult SameImage(const Image& a, const Image& b) {
+  if (a.Format() != b.Format() || a.Use() != b.Use()) {
+    return testing::AssertionFailure() << "format or use differ";
+  }
+  if (a.PixelBufferSize() != b.PixelBufferSize() ||
+      std::memcmp(a.Pixels16(), b.Pixels16(), a.PixelBufferSize()) != 0) {
+    return testing::AssertionFailure() << "words differ";
+  }
+  if (a.HasAlphaPlane() != b.HasAlphaPlane()) {
+    return testing::AssertionFailure() << "one has an alpha plane";
+  }
+  const std::size_t count = static_cast<std::size_t>(a.Width()) * a.Height();
+  if (a.HasAlphaPlane() && std::memcmp(a.Alpha(), b.Alpha(), count) != 0) {
+    return testing::AssertionFailure() << "alpha differs";
+  }
+  return testing::AssertionSuccess();
+}
+
+void LoadBothWays(const std::string& bytes, std::uint8_t use, BothWays& out) {
+  ASSERT_TRUE(LoadBytes(out.read, bytes, out.expected));
+  out.expected.SetUse(use);
+  ASSERT_TRUE(LoadForUse(out.loader, bytes, use, out.image));
+  ASSERT_TRUE(SameImage(out.image, out.expected));
+  out.same = true;
+}
+
 class TiffLoad : public testing::Test {
  protected:
   // Loads bytes into image with a fresh loader, which stays in loader.
@@ -327,28 +369,11 @@ TEST_F(TiffLoad, LoadForAUseMatchesReadingThenSetUse) {
                      std::to_string(p.bits) + " alpha " + std::to_string(p.alpha) + " strips of " +
                      std::to_string(p.rowsPerStrip) + (p.bigEndian ? " MM" : " II") + " use " +
                      std::to_string(use) + " red shift " + std::to_string(format.rshift));
-        ImageFile read;
-        Image expected;
-        ASSERT_TRUE(LoadBytes(read, bytes, expected));
-        expected.SetUse(use);
-
-        ImageFile loader;
-        Image image;
-        support::File file;
-        file.OpenMemory("picture.tif",
-                        {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
-        ASSERT_TRUE(loader.Load(file, image, use));
-        ASSERT_EQ(image.Format(), expected.Format());
-        ASSERT_EQ(image.Use(), expected.Use());
-        ASSERT_EQ(image.PixelBufferSize(), expected.PixelBufferSize());
-        ASSERT_EQ(0, std::memcmp(image.Pixels16(), expected.Pixels16(), image.PixelBufferSize()));
-        ASSERT_EQ(image.HasAlphaPlane(), expected.HasAlphaPlane());
-        if (image.HasAlphaPlane()) {
-          const std::size_t count = static_cast<std::size_t>(p.width) * p.height;
-          ASSERT_EQ(0, std::memcmp(image.Alpha(), expected.Alpha(), count));
-        }
-        EXPECT_EQ(loader.createFormat, read.createFormat);
-        EXPECT_EQ(loader.loaded, 1);
+        BothWays both;
+        LoadBothWays(bytes, use, both);
+        ASSERT_TRUE(both.same);
+        EXPECT_EQ(both.loader.createFormat, both.read.createFormat);
+        EXPECT_EQ(both.loader.loaded, 1);
       }
     }
   }
@@ -369,21 +394,11 @@ TEST_F(TiffLoad, MaskedLoadKeepsOpaqueBlackAndClearsTheTransparent) {
       if (i % 5 == 2) pixels[i].a = 0;
     }
     const std::string bytes = MakeTiff({width, height, 8, true, 0, false}, pixels).Bytes();
-    ImageFile read;
-    Image expected;
-    ASSERT_TRUE(LoadBytes(read, bytes, expected));
-    expected.SetUse(DRAW_MASKED);
-
-    ImageFile loader;
-    Image image;
-    support::File file;
-    file.OpenMemory("masked.tif",
-                    {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
-    ASSERT_TRUE(loader.Load(file, image, DRAW_MASKED));
-    ASSERT_EQ(image.Format(), expected.Format());
+    BothWays both;
+    LoadBothWays(bytes, DRAW_MASKED, both);
+    ASSERT_TRUE(both.same);
+    const Image& image = both.image;
     EXPECT_FALSE(image.HasAlphaPlane());
-    ASSERT_EQ(image.PixelBufferSize(), expected.PixelBufferSize());
-    ASSERT_EQ(0, std::memcmp(image.Pixels16(), expected.Pixels16(), image.PixelBufferSize()));
     for (std::size_t i = 0; i < pixels.size(); ++i) {
       const std::uint16_t word = image.Pixels16()[i];
       if (pixels[i].a == 0) {
