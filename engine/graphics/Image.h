@@ -62,7 +62,7 @@ class Image {
   enum class AlphaPlane { kZeroed, kUnset, kNone };
   // Create for a reader that writes every pixel next: the pixels, and the alpha bytes as asked,
   // are left unset instead of 0.
-  void CreateUnset(std::int32_t width, std::int32_t height, std::uint8_t format, AlphaPlane alpha);
+  void CreateUnset(std::int32_t width, std::int32_t height, std::uint8_t format, AlphaPlane plane);
   // A black 16-bit image prepared for use 1..4.
   void CreateBlank(std::int32_t width, std::int32_t height, std::uint8_t use);
   void Fill(int red, int green, int blue);
