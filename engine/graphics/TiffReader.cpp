@@ -246,20 +246,20 @@ bool ImageFile::LoadTiff(support::File& file, Image& target) {
   const rows::Packing packing{screen.rshift, screen.rbits,  screen.gshift,
                               screen.gbits,  screen.bshift, screen.bbits};
   bool decoded = false;
-  const auto format16 = static_cast<std::uint8_t>((createFormat & ~IMG_24BIT) | IMG_16BIT);
-  if (toScreen_ && loadUse_ == DRAW_MASKED && layout.alpha && layout.samples == 4 &&
-      layout.sampleBytes == 1 && packing.Fits()) {
-    // The image SetUse's conversion and MakeMask would make of the 24-bit one: masked words
-    // and no alpha plane.
-    target.CreateUnset(width, height,
-                       static_cast<std::uint8_t>((format16 & ~IMG_ALPHA) | IMG_MASKED),
-                       Image::AlphaPlane::kNone);
-    decoded = tiff::DecodeStripsToScreen(in, layout, offsets, packing, true, target);
-  } else if (toScreen_ && layout.sampleBytes == 1 && packing.Fits()) {
-    // The 16-bit image SetUse would make of the 24-bit one, alpha plane included.
-    target.CreateUnset(width, height, format16,
-                       layout.alpha ? Image::AlphaPlane::kUnset : Image::AlphaPlane::kZeroed);
-    decoded = tiff::DecodeStripsToScreen(in, layout, offsets, packing, false, target);
+  if (toScreen_ && layout.sampleBytes == 1 && packing.Fits()) {
+    // The 16-bit image SetUse would make of the 24-bit one: for masked use, masked words and no
+    // alpha plane, as MakeMask leaves it; otherwise with the alpha plane.
+    const bool masked = loadUse_ == DRAW_MASKED && layout.alpha && layout.samples == 4;
+    const auto format16 = static_cast<std::uint8_t>((createFormat & ~IMG_24BIT) | IMG_16BIT);
+    if (masked) {
+      target.CreateUnset(width, height,
+                         static_cast<std::uint8_t>((format16 & ~IMG_ALPHA) | IMG_MASKED),
+                         Image::AlphaPlane::kNone);
+    } else {
+      target.CreateUnset(width, height, format16,
+                         layout.alpha ? Image::AlphaPlane::kUnset : Image::AlphaPlane::kZeroed);
+    }
+    decoded = tiff::DecodeStripsToScreen(in, layout, offsets, packing, masked, target);
   } else {
     target.Create(width, height, static_cast<std::uint8_t>(createFormat));
     decoded = tiff::DecodeStrips(in, layout, offsets, target);
