@@ -23,6 +23,7 @@ int Engine::Entry(const std::function<void()>& initialize, const std::function<v
       WindowProc(message);
     } else {
       run();
+      if (platform_ != nullptr) platform_->Windows().FrameRan();
     }
   }
   CleanUp();

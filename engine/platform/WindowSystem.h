@@ -67,6 +67,8 @@ class WindowSystem {
 
   // Removes one waiting message without waiting; false when none waits.
   virtual bool PeekMessage(Message& message) = 0;
+  // Called by the main loop after each frame has run, before it removes the next message.
+  virtual void FrameRan() = 0;
 
   // A modal notice with an OK button; returns when it has been acknowledged.
   virtual void MessageBox(WindowHandle owner, std::string_view text, std::string_view caption) = 0;

@@ -48,6 +48,8 @@ class ScriptedWindows final : public engine::platform::WindowSystem {
   // run; when none is left either, that frame runs.
   bool PeekMessage(engine::platform::Message& message) override;
 
+  void FrameRan() override { inner_.FrameRan(); }
+
   // Frames started so far (the loop runs one whenever no message waits).
   long FramesStarted() const { return framesStarted_; }
 

@@ -51,6 +51,8 @@ class HeadlessWindows final : public WindowSystem {
   bool UpdateWindow(WindowHandle window) override;
   WindowHandle GetForegroundWindow() override { return foreground_; }
   bool PeekMessage(Message& message) override;
+  // Posted messages go to the engine as they were posted.
+  void FrameRan() override {}
   void MessageBox(WindowHandle owner, std::string_view text, std::string_view caption) override;
 
   // Queues a message as if the desktop had sent it.

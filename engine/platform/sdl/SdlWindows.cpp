@@ -111,6 +111,7 @@ void SdlWindows::DestroyWindow(WindowHandle window) {
   windows_.erase(it);
   if (shown_ == window) shown_ = 0;
   std::erase_if(pending_, [window](const Message& m) { return m.window == window; });
+  releases_.Forget(window);
 }
 
 SDL_Window* SdlWindows::Find(WindowHandle window) const {
@@ -169,7 +170,12 @@ WindowHandle SdlWindows::GetForegroundWindow() {
 
 bool SdlWindows::PeekMessage(Message& message) {
   if (!videoStarted_) return false;
-  while (pending_.empty()) {
+  for (;;) {
+    while (!pending_.empty()) {
+      message = pending_.front();
+      pending_.pop_front();
+      if (releases_.Admit(message)) return true;
+    }
     SDL_Event event;
     if (SDL_PollEvent(&event) == 0) return false;
     if (event.type == SDL_RENDER_DEVICE_RESET) {
@@ -188,9 +194,10 @@ bool SdlWindows::PeekMessage(Message& message) {
     if (IsFocusEvent(event)) focusSeen_ = true;
     TranslateEvent(event, *this, pending_);
   }
-  message = pending_.front();
-  pending_.pop_front();
-  return true;
+}
+
+void SdlWindows::FrameRan() {
+  releases_.FrameRan(pending_);
 }
 
 void SdlWindows::ToggleFullscreen() {
@@ -262,6 +269,7 @@ void SdlWindows::Shutdown() {
   }
   windows_.clear();
   pending_.clear();
+  releases_.Clear();
   shown_ = 0;
   if (cursor_ != nullptr) SDL_FreeCursor(cursor_);
   cursor_ = nullptr;

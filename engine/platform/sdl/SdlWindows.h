@@ -12,6 +12,7 @@
 #include "engine/platform/WindowSystem.h"
 #include "engine/platform/sdl/SdlEvents.h"
 #include "engine/platform/sdl/SdlHotkeys.h"
+#include "engine/platform/sdl/SdlReleaseHold.h"
 #include "engine/platform/sdl/SdlScreen.h"
 
 struct SDL_Window;
@@ -41,8 +42,10 @@ class SdlWindows final : public WindowSystem, private EventContext {
   void ShowWindow(WindowHandle window, int showCommand) override;
   bool UpdateWindow(WindowHandle window) override;
   WindowHandle GetForegroundWindow() override;
-  // Alt+Enter and F11 are handled here (ToggleFullscreen) and never become messages.
+  // Alt+Enter and F11 are handled here (ToggleFullscreen) and never become messages. The
+  // release of a press that no frame has seen yet comes after the next frame (ReleaseHold).
   bool PeekMessage(Message& message) override;
+  void FrameRan() override;
   // Always written to standard error; shown as a dialog too where a display can show one.
   void MessageBox(WindowHandle owner, std::string_view text, std::string_view caption) override;
 
@@ -73,6 +76,7 @@ class SdlWindows final : public WindowSystem, private EventContext {
   WindowHandle shown_ = 0;  // the main window: the one most recently shown
   bool focusSeen_ = false;
   std::deque<Message> pending_;  // messages made by an event, not yet removed
+  ReleaseHold releases_;
   WindowHotkeys hotkeys_;
   // Where the main window was, framed, before it last went full screen.
   struct Windowed {

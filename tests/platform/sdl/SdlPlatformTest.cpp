@@ -212,6 +212,33 @@ TEST_F(SdlDummyTest, ClosingTheWindowEndsTheRun) {
   }
 }
 
+// A key tap and a click whose presses and releases all come between two frames: the next
+// frame sees the key and the button held, the one after sees them released.
+TEST_F(SdlDummyTest, AQuickTapAndClickAreSeenByTheNextFrame) {
+  std::vector<std::pair<int, int>> seen;  // key q and the mouse button, frames 3 to 5
+  RunOnSdl(0, 800, 600, 5, [&](core::Engine& engine, Platform&, int frame) {
+    if (frame >= 3) seen.emplace_back(engine.KeyDown(81), engine.GetMouseButton());
+    if (frame != 2) return;
+    for (const Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+      SDL_Event key{};
+      key.key.type = type;
+      key.key.windowID = engine.GetWindow();
+      key.key.keysym.sym = SDLK_q;
+      key.key.keysym.scancode = SDL_SCANCODE_Q;
+      SDL_PushEvent(&key);
+    }
+    for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+      SDL_Event button{};
+      button.button.type = type;
+      button.button.windowID = engine.GetWindow();
+      button.button.button = SDL_BUTTON_LEFT;
+      SDL_PushEvent(&button);
+    }
+  });
+  const std::vector<std::pair<int, int>> expected = {{1, 1}, {0, 0}, {0, 0}};
+  EXPECT_EQ(seen, expected);
+}
+
 // The window services on their own, without an engine.
 class SdlWindowsTest : public SdlDummyTest {
  protected:
