@@ -17,11 +17,6 @@ using actors::Rng;
 
 namespace {
 
-constexpr const char* kSoundFiles[7] = {
-    "Sounds\\bgsound.wav", "Sounds\\cash.wav",  "Sounds\\wrong.wav", "Sounds\\gong.wav",
-    "Sounds\\spin.wav",    "Sounds\\steal.wav", "Sounds\\thump.wav",
-};
-
 // The searches take the performer's centre truncated to an integer.
 std::int32_t Centre(const Player& player) {
   return static_cast<std::int32_t>(player.CentreX());

@@ -34,6 +34,12 @@ enum SoundIndex : std::int32_t {
   kThumpSound = 6,
 };
 
+// The sound files, in the order of the table.
+inline constexpr std::array<const char*, 7> kSoundFiles = {
+    "Sounds\\bgsound.wav", "Sounds\\cash.wav",  "Sounds\\wrong.wav", "Sounds\\gong.wav",
+    "Sounds\\spin.wav",    "Sounds\\steal.wav", "Sounds\\thump.wav",
+};
+
 inline constexpr std::int32_t kWorldWidth = 2300;
 
 // A passer-by as it was created, for the trace.

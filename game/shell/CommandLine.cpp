@@ -73,6 +73,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       o.help = true;
     } else if (name == "--version") {
       o.version = true;
+    } else if (name == "--from-menu") {
+      o.fromMenu = true;
     } else if (takesValue) {
       const std::optional<std::string> v = value();
       if (!v || v->empty()) return fail("option " + name + " needs a value");
@@ -117,6 +119,8 @@ std::string UsageText() {
          "  --shot N:FILE       save the picture of frame N to FILE as a TIFF\n"
          "  --desktop WxHxD     headless only: the desktop size and depth to report\n"
          "  --data DIR          the folder holding Images/ and Sounds/\n"
+         "  --from-menu         started from the desktop menu: write debug.txt into\n"
+         "                      $XDG_STATE_HOME/curbside (~/.local/state/curbside)\n"
          "  --help              show this text\n"
          "  --version           show the version\n"
          "\n"

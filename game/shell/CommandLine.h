@@ -27,7 +27,8 @@ struct Options {
   std::string trace;
   std::vector<Shot> shots;  // in the order given
   std::optional<DesktopSize> desktop;
-  std::string data;  // empty: chosen at start
+  std::string data;       // empty: chosen at start
+  bool fromMenu = false;  // debug.txt goes to the user's state folder
   bool help = false;
   bool version = false;
 };

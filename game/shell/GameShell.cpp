@@ -1,7 +1,7 @@
 // GameShell.cpp -- title, rules pages and the choice of mode.
 #include "game/shell/GameShell.h"
 
-#include <cstdio>
+#include <string>
 
 #include "engine/core/Engine.h"
 #include "engine/graphics/ImageFile.h"
@@ -26,6 +26,16 @@ constexpr Button kNext{755, 560, 25, 25};
 constexpr Button kPrevious{725, 560, 25, 25};
 constexpr std::int32_t kClickDelay = 15;
 
+constexpr const char* kTitleFile = "Images\\backgrounds\\intro-bg.tif";
+constexpr const char* kRulesFile = "Images\\backgrounds\\rules-bg.tif";
+constexpr const char* kPreviousFile = "Images\\inter-prev.tif";
+constexpr const char* kNextFile = "Images\\inter-next.tif";
+
+// Rules page n, 1 to 10.
+std::string RulesPageFile(int n) {
+  return "Images\\rules\\rules" + std::to_string(n) + ".tif";
+}
+
 }  // namespace
 
 void GameShell::Init() {
@@ -38,15 +48,19 @@ void GameShell::Init() {
 
 void GameShell::LoadImages() {
   engine::graphics::ImageFile loader;
-  loader.Load("Images\\backgrounds\\intro-bg.tif", titleBackground_, DRAW_PLAIN);
-  loader.Load("Images\\backgrounds\\rules-bg.tif", rulesBackground_, DRAW_PLAIN);
-  loader.Load("Images\\inter-prev.tif", previousButton_, DRAW_PLAIN);
-  loader.Load("Images\\inter-next.tif", nextButton_, DRAW_PLAIN);
-  for (int n = 1; n <= 10; ++n) {
-    char name[100];
-    std::snprintf(name, sizeof name, "Images\\rules\\rules%d.tif", n);
-    loader.Load(name, rulesPages_[static_cast<std::size_t>(n - 1)], DRAW_MASKED);
-  }
+  loader.Load(kTitleFile, titleBackground_, DRAW_PLAIN);
+  loader.Load(kRulesFile, rulesBackground_, DRAW_PLAIN);
+  loader.Load(kPreviousFile, previousButton_, DRAW_PLAIN);
+  loader.Load(kNextFile, nextButton_, DRAW_PLAIN);
+  for (int n = 1; n <= 10; ++n)
+    loader.Load(RulesPageFile(n), rulesPages_[static_cast<std::size_t>(n - 1)], DRAW_MASKED);
+}
+
+std::vector<std::string> GameShell::PictureFiles() {
+  std::vector<std::string> names = {kTitleFile, kRulesFile, kPreviousFile, kNextFile};
+  for (int n = 1; n <= 10; ++n)
+    names.push_back(RulesPageFile(n));
+  return names;
 }
 
 bool GameShell::HitButton(std::int32_t x, std::int32_t y, std::int32_t left, std::int32_t top,

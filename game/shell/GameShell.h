@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "engine/graphics/Image.h"
 #include "game/battle/Battle.h"
@@ -15,6 +17,8 @@ class GameShell {
  public:
   void Init();
   void LoadImages();
+  // The pictures LoadImages reads, in its order.
+  static std::vector<std::string> PictureFiles();
   // A hit is strictly inside the rectangle: its edges do not count.
   static bool HitButton(std::int32_t x, std::int32_t y, std::int32_t left, std::int32_t top,
                         std::int32_t width, std::int32_t height);

@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   const game::shell::CommandLine commandLine = game::shell::ParseCommandLine(args);
   if (!commandLine.error.empty()) {
-    std::cerr << "curbside: " << commandLine.error << "\n\n" << game::shell::UsageText();
+    std::cerr << "curbside: " << commandLine.error << "; try --help\n";
     return 2;
   }
   return game::shell::RunProgram(commandLine.options, std::cout, std::cerr);

@@ -2,6 +2,7 @@
 #include "game/shell/Program.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -11,8 +12,10 @@
 #include "engine/core/Engine.h"
 #include "engine/platform/headless/HeadlessPlatform.h"
 #include "engine/platform/sdl/SdlPlatform.h"
+#include "engine/support/DebugLog.h"
 #include "engine/support/Path.h"
 #include "game/shell/Callbacks.h"
+#include "game/shell/DataCheck.h"
 #include "game/shell/GameShell.h"
 #include "game/shell/Screenshots.h"
 #include "game/shell/ScriptedWindows.h"
@@ -57,6 +60,16 @@ std::string FindDataFolder(const fs::path& working, const std::string& buildData
   return "";
 }
 
+std::string MenuLogFolder(const char* stateHome, const char* home) {
+  // Relative values of XDG_STATE_HOME are to be ignored.
+  if (stateHome != nullptr && stateHome[0] == '/')
+    return (fs::path(stateHome) / "curbside").string();
+  if (home != nullptr && home[0] != '\0') {
+    return (fs::path(home) / ".local" / "state" / "curbside").string();
+  }
+  return "";
+}
+
 // Started from a desktop menu the working folder is the home folder, so an installed program
 // looks for its data from where its own file is, whatever link or PATH entry started it.
 std::string DefaultDataFolder() {
@@ -81,6 +94,10 @@ int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
     return 2;
   }
   engine::support::SetDataFolder(options.data.empty() ? DefaultDataFolder() : options.data);
+  if (const std::vector<std::string> missing = MissingStartFiles(); !missing.empty()) {
+    err << "curbside: " << MissingDataLine(missing) << "\n";
+    return 2;
+  }
 
   std::vector<ScriptEvent> events;
   if (!options.script.empty()) {
@@ -130,6 +147,14 @@ int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
   if (!events.empty() || record) {
     scripted = std::make_unique<ScriptedPlatform>(*backend, std::move(events), record.get());
     platform = scripted.get();
+  }
+
+  if (options.fromMenu) {
+    // A folder that cannot be made shows when the log fails to open, and the game plays on.
+    const std::string folder = MenuLogFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+    std::error_code ignored;
+    if (!folder.empty()) fs::create_directories(folder, ignored);
+    engine::support::Log.SetFolder(folder);
   }
 
   SetFullScreen(options.windowed ? 0 : 1);

@@ -25,4 +25,8 @@ std::string DefaultDataFolder();
 std::string FindDataFolder(const std::filesystem::path& working, const std::string& buildData,
                            const std::filesystem::path& program, const std::string& installFromBin);
 
+// Where a game started from the desktop menu keeps debug.txt: $XDG_STATE_HOME/curbside, else
+// ~/.local/state/curbside; "" (the working folder) when neither variable says where.
+std::string MenuLogFolder(const char* stateHome, const char* home);
+
 }  // namespace game::shell

@@ -90,4 +90,10 @@ TEST(DataFolder, WorkingFolderThenBuildThenInstalledProgramsShare) {
   }
 }
 
+TEST(DataFolder, MenuLogFolderIgnoresARelativeStateHome) {
+  EXPECT_EQ(game::shell::MenuLogFolder("/s", "/h"), "/s/curbside");
+  EXPECT_EQ(game::shell::MenuLogFolder("rel", "/h"), "/h/.local/state/curbside");
+  EXPECT_EQ(game::shell::MenuLogFolder(nullptr, ""), "");
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "engine/graphics/ImageFile.h"
 #include "engine/graphics/Screenshot.h"
@@ -18,10 +19,10 @@ struct Result {
 
 class Program : public testing::Test {
  protected:
-  // Runs curbside with args in the test's folder.
-  Result Run(const std::string& args) {
+  // Runs curbside with args in the test's folder, after env (variable settings for the shell).
+  Result Run(const std::string& args, const std::string& env = "") {
     const std::string command =
-        std::string("'") + CURBSIDE_EXE + "' " + args + " >stdout.txt 2>stderr.txt";
+        env + " '" + CURBSIDE_EXE + "' " + args + " >stdout.txt 2>stderr.txt";
     const int status = std::system(command.c_str());
     Result result;
     result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -119,7 +120,9 @@ TEST_F(Program, ShotsSaveTheDrawnFramesForOtherTools) {
   EXPECT_EQ(mismatches, 0);
 }
 
+// Nothing but a game run makes a log.
 TEST_F(Program, HelpVersionAndBadOptions) {
+  std::filesystem::remove(dir.Path() / "debug.txt");
   const Result help = Run("--help");
   EXPECT_EQ(help.code, 0);
   EXPECT_EQ(help.err, "");
@@ -132,8 +135,49 @@ TEST_F(Program, HelpVersionAndBadOptions) {
   EXPECT_EQ(version.out, "curbside " CURBSIDE_VERSION "\n");
   const Result bad = Run("--bogus");
   EXPECT_EQ(bad.code, 2);
-  EXPECT_NE(bad.err.find("unknown option '--bogus'"), std::string::npos);
-  EXPECT_NE(bad.err.find("Usage:"), std::string::npos);
+  EXPECT_EQ(bad.err, "curbside: unknown option '--bogus'; try --help\n");
+  const Result refused = Run("--headless --script none.txt");
+  EXPECT_EQ(refused.code, 2);
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "debug.txt"));
+}
+
+// A folder without the game's files is refused in one line, before any notice or log.
+TEST_F(Program, DataFolderWithoutTheGamesFilesIsRefusedInOneLine) {
+  std::filesystem::remove(dir.Path() / "debug.txt");
+  std::filesystem::create_directories(dir.Path() / "empty");
+  const std::filesystem::path partial = dir.Path() / "partial";
+  std::filesystem::copy(CURBSIDE_DATA_DIR, partial, std::filesystem::copy_options::recursive);
+  std::filesystem::remove(partial / "Sounds" / "gong.wav");
+  const std::pair<const char*, std::string> cases[] = {
+      {"empty", "no game data in '" + (dir.Path() / "empty").string() +
+                    "': Images/backgrounds/intro-bg.tif and 20 more files are missing ("},
+      {"partial", "no game data in '" + partial.string() + "': Sounds/gong.wav is missing ("},
+  };
+  for (const auto& [folder, line] : cases) {
+    const Result r = Run(std::string("--headless --frames 5 --data ") + folder);
+    EXPECT_EQ(r.code, 2) << folder;
+    EXPECT_EQ(r.err.rfind("curbside: " + line, 0), 0u) << r.err;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
+    EXPECT_NE(r.err.find("assetgen DIR"), std::string::npos);
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "debug.txt"));
+}
+
+// Started from the menu, the log goes to the state folder, made when missing.
+TEST_F(Program, FromTheMenuTheLogGoesToTheStateFolder) {
+  const std::string home = (dir.Path() / "home").string();
+  const std::string state = (dir.Path() / "state").string();
+  const std::pair<std::string, std::string> cases[] = {
+      {"HOME='" + home + "' XDG_STATE_HOME= ", home + "/.local/state/curbside/debug.txt"},
+      {"HOME='" + home + "' XDG_STATE_HOME='" + state + "'", state + "/curbside/debug.txt"},
+  };
+  for (const auto& [env, log] : cases) {
+    std::filesystem::remove(dir.Path() / "debug.txt");
+    const Result r = Run("--headless --frames 3 --from-menu", env);
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(dir.Read(log).rfind("WindowsDX: Initialization started.\n", 0), 0u) << log;
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "debug.txt"));
+  }
 }
 
 TEST_F(Program, UnusableFilesAreRefusedBeforeStarting) {
