@@ -20,6 +20,7 @@
 #include "game/shell/Screenshots.h"
 #include "game/shell/ScriptedWindows.h"
 #include "game/shell/Trace.h"
+#include "game/shell/WindowIcon.h"
 
 namespace game::shell {
 
@@ -37,7 +38,12 @@ struct FileCloser {
 };
 
 std::unique_ptr<engine::platform::Platform> MakePlatform(const Options& options) {
-  if (!options.headless) return engine::platform::sdl::MakeSdlPlatform({});
+  if (!options.headless) {
+    engine::platform::sdl::SdlOptions sdl;
+    sdl.icon = {kWindowIconSize, kWindowIconSize,
+                std::vector<std::uint8_t>(std::begin(kWindowIcon), std::end(kWindowIcon))};
+    return engine::platform::sdl::MakeSdlPlatform(sdl);
+  }
   engine::platform::headless::DesktopConfig desktop;
   if (options.desktop) {
     desktop.width = options.desktop->width;

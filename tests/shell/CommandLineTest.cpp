@@ -62,6 +62,7 @@ TEST(CommandLine, UsageNamesEveryOptionAndTheControlsOfBothModes) {
       {"--trace", "t.txt"},
       {"--shot", "5:a.tif"},
       {"--data", "d"},
+      {"--from-menu"},
       {"--help"},
       {"--version"},
       {"--desktop", "640x480x16", "--headless"},

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/graphics/Font.h"
+#include "game/shell/WindowIcon.h"
 #include "tools/assetgen/Catalogue.h"
 #include "tools/assetgen/ContactSheet.h"
 #include "tools/assetgen/Icon.h"
@@ -29,8 +30,10 @@ std::filesystem::path OnDisk(const std::filesystem::path& root, const std::strin
 int Usage() {
   std::fputs(
       "Usage: assetgen OUTDIR [--contact-sheet FILE] [--icons DIR]\n"
+      "       assetgen --window-icon FILE.cpp\n"
       "Writes OUTDIR/Images, OUTDIR/Sounds and OUTDIR/manifest.txt; with --icons also\n"
-      "DIR/hicolor/NxN/apps/curbside.png for each icon size.\n",
+      "DIR/hicolor/NxN/apps/curbside.png for each icon size. --window-icon writes the\n"
+      "game window's icon as C++ source, for the game's build.\n",
       stderr);
   return 2;
 }
@@ -56,6 +59,15 @@ int WriteIcons(const std::filesystem::path& root) {
 
 int main(int argc, char** argv) {
   if (argc < 2) return Usage();
+  if (std::strcmp(argv[1], "--window-icon") == 0) {
+    if (argc != 3) return Usage();
+    if (WritePixelSource(argv[2], PaintIcon(game::shell::kWindowIconSize),
+                         "game/shell/WindowIcon.h", "game::shell", "kWindowIcon")) {
+      return 0;
+    }
+    std::fprintf(stderr, "assetgen: cannot write %s\n", argv[2]);
+    return 1;
+  }
   const std::filesystem::path root = argv[1];
   std::string sheet, icons;
   for (int i = 2; i < argc; ++i) {

@@ -20,7 +20,8 @@ class Bytes {
     U16(static_cast<std::uint16_t>(v >> 16));
   }
   void Tag(const char* four) {
-    for (int i = 0; i < 4; ++i) U8(static_cast<std::uint8_t>(four[i]));
+    for (int i = 0; i < 4; ++i)
+      U8(static_cast<std::uint8_t>(four[i]));
   }
   // One directory entry; a SHORT value sits in the first two bytes of the value field.
   void Entry(std::uint16_t tag, std::uint16_t type, std::uint32_t count, std::uint32_t value) {
@@ -60,19 +61,20 @@ bool WriteTiff(const std::string& path, const Canvas& canvas, int samples) {
   out.U16(42);
   out.U32(8);
   out.U16(entries);
-  out.Entry(256, 4, 1, width);                // ImageWidth
-  out.Entry(257, 4, 1, height);               // ImageLength
+  out.Entry(256, 4, 1, width);                                         // ImageWidth
+  out.Entry(257, 4, 1, height);                                        // ImageLength
   out.Entry(258, 3, static_cast<std::uint32_t>(samples), bitsOffset);  // BitsPerSample
-  out.Entry(259, 3, 1, 1);                    // Compression: none
-  out.Entry(262, 3, 1, 2);                    // PhotometricInterpretation: RGB
-  out.Entry(273, 4, 1, pixelOffset);          // StripOffsets
+  out.Entry(259, 3, 1, 1);                                             // Compression: none
+  out.Entry(262, 3, 1, 2);                                    // PhotometricInterpretation: RGB
+  out.Entry(273, 4, 1, pixelOffset);                          // StripOffsets
   out.Entry(277, 3, 1, static_cast<std::uint32_t>(samples));  // SamplesPerPixel
-  out.Entry(278, 4, 1, height);               // RowsPerStrip
-  out.Entry(279, 4, 1, pixelBytes);           // StripByteCounts
-  out.Entry(284, 3, 1, 1);                    // PlanarConfiguration: interleaved
-  if (samples == 4) out.Entry(338, 3, 1, 2);  // ExtraSamples: unassociated alpha
+  out.Entry(278, 4, 1, height);                               // RowsPerStrip
+  out.Entry(279, 4, 1, pixelBytes);                           // StripByteCounts
+  out.Entry(284, 3, 1, 1);                                    // PlanarConfiguration: interleaved
+  if (samples == 4) out.Entry(338, 3, 1, 2);                  // ExtraSamples: unassociated alpha
   out.U32(0);
-  for (int i = 0; i < samples; ++i) out.U16(8);
+  for (int i = 0; i < samples; ++i)
+    out.U16(8);
   for (const Rgba& p : canvas.Pixels()) {
     out.U8(p.r);
     out.U8(p.g);
@@ -108,8 +110,25 @@ bool WriteWav(const std::string& path, std::span<const std::int16_t> samples, in
   out.U16(16);
   out.Tag("data");
   out.U32(dataBytes);
-  for (std::int16_t s : samples) out.U16(static_cast<std::uint16_t>(s));
+  for (std::int16_t s : samples)
+    out.U16(static_cast<std::uint16_t>(s));
   return Save(path, out.data);
+}
+
+bool WritePixelSource(const std::string& path, const Canvas& canvas, const std::string& header,
+                      const std::string& space, const std::string& symbol) {
+  std::string text = "// Written by assetgen: " + std::to_string(canvas.Width()) + " x " +
+                     std::to_string(canvas.Height()) + " RGBA pixels.\n#include \"" + header +
+                     "\"\n\nnamespace " + space + " {\n\nconst std::uint8_t " + symbol + "[] = {\n";
+  int column = 0;
+  for (const Rgba& p : canvas.Pixels()) {
+    for (const std::uint8_t v : {p.r, p.g, p.b, p.a}) {
+      text += std::to_string(v) + ",";
+      if (++column % 24 == 0) text += '\n';
+    }
+  }
+  text += "\n};\n\n}  // namespace " + space + "\n";
+  return Save(path, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
 }  // namespace tools::assetgen

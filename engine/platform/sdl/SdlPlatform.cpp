@@ -17,7 +17,7 @@ class SdlPlatform final : public Platform {
  public:
   explicit SdlPlatform(const SdlOptions& options)
       : screen_(std::make_shared<SdlScreen>()),
-        windows_(options.appTitle, screen_),
+        windows_(options.appTitle, options.icon, screen_),
         display_(screen_) {}
 
   // The renderer and its texture go before their window, the windows before the video

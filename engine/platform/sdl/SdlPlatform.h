@@ -2,16 +2,25 @@
 // scaled into it, and the sound device.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/platform/Platform.h"
 
 namespace engine::platform::sdl {
 
+// A picture for the windows to show in task bars and window switchers.
+struct WindowIcon {
+  int width = 0, height = 0;
+  std::vector<std::uint8_t> rgba;  // rows top first, each pixel R, G, B, A; empty: no icon
+};
+
 struct SdlOptions {
   // The window's title where the engine gives none.
   std::string appTitle = "Curbside";
+  WindowIcon icon;
 };
 
 // Made by the program before the engine starts; SDL starts with the first service the engine

@@ -36,8 +36,8 @@ bool IsFocusEvent(const SDL_Event& event) {
 
 }  // namespace
 
-SdlWindows::SdlWindows(std::string appTitle, std::shared_ptr<SdlScreen> screen)
-    : appTitle_(std::move(appTitle)), screen_(std::move(screen)) {}
+SdlWindows::SdlWindows(std::string appTitle, WindowIcon icon, std::shared_ptr<SdlScreen> screen)
+    : appTitle_(std::move(appTitle)), icon_(std::move(icon)), screen_(std::move(screen)) {}
 
 SdlWindows::~SdlWindows() {
   Shutdown();
@@ -99,6 +99,7 @@ WindowHandle SdlWindows::CreateWindow(const WindowParams& params) {
     return 0;
   }
   SDL_SetWindowMinimumSize(window, kMinimumWidth, kMinimumHeight);
+  SetIcon(window);
   windows_[handle] = window;
   return handle;
 }
@@ -112,6 +113,19 @@ void SdlWindows::DestroyWindow(WindowHandle window) {
   if (shown_ == window) shown_ = 0;
   std::erase_if(pending_, [window](const Message& m) { return m.window == window; });
   releases_.Forget(window);
+}
+
+// SDL copies the picture into the window; a picture that is not the size it claims is no icon.
+void SdlWindows::SetIcon(SDL_Window* window) const {
+  const auto bytes =
+      static_cast<std::size_t>(icon_.width) * static_cast<std::size_t>(icon_.height) * 4;
+  if (icon_.width <= 0 || icon_.height <= 0 || icon_.rgba.size() != bytes) return;
+  SDL_Surface* picture =
+      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint8_t*>(icon_.rgba.data()), icon_.width,
+                                         icon_.height, 32, icon_.width * 4, SDL_PIXELFORMAT_RGBA32);
+  if (picture == nullptr) return;
+  SDL_SetWindowIcon(window, picture);
+  SDL_FreeSurface(picture);
 }
 
 SDL_Window* SdlWindows::Find(WindowHandle window) const {

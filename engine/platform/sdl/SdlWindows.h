@@ -12,6 +12,7 @@
 #include "engine/platform/WindowSystem.h"
 #include "engine/platform/sdl/SdlEvents.h"
 #include "engine/platform/sdl/SdlHotkeys.h"
+#include "engine/platform/sdl/SdlPlatform.h"
 #include "engine/platform/sdl/SdlReleaseHold.h"
 #include "engine/platform/sdl/SdlScreen.h"
 
@@ -21,7 +22,7 @@ namespace engine::platform::sdl {
 
 class SdlWindows final : public WindowSystem, private EventContext {
  public:
-  SdlWindows(std::string appTitle, std::shared_ptr<SdlScreen> screen);
+  SdlWindows(std::string appTitle, WindowIcon icon, std::shared_ptr<SdlScreen> screen);
   ~SdlWindows() override;
   SdlWindows(const SdlWindows&) = delete;
   SdlWindows& operator=(const SdlWindows&) = delete;
@@ -63,10 +64,12 @@ class SdlWindows final : public WindowSystem, private EventContext {
   Point ToPicture(WindowHandle window, Point point) override;
 
   SDL_Window* Find(WindowHandle window) const;
+  void SetIcon(SDL_Window* window) const;
   bool CanShowDialogs() const;
   void LeaveFullscreen(SDL_Window* window);
 
   std::string appTitle_;
+  WindowIcon icon_;
   std::shared_ptr<SdlScreen> screen_;
   std::string className_;
   bool videoStarted_ = false;

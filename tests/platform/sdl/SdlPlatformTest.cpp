@@ -133,7 +133,7 @@ TEST_F(SdlDummyTest, UntitledWindowsTakeTheApplicationTitle) {
     SdlOptions options;
     std::string title;
   };
-  const Case cases[] = {{{}, "Curbside"}, {{"Another Title"}, "Another Title"}};
+  const Case cases[] = {{{}, "Curbside"}, {{"Another Title", {}}, "Another Title"}};
   for (const Case& c : cases) {
     std::string title;
     RunOnSdl(
