@@ -1,10 +1,13 @@
 // Main.cpp -- the process entry of curbside.
+#include <cstdint>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "game/shell/CommandLine.h"
 #include "game/shell/Program.h"
+#include "game/shell/WindowIcon.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
@@ -13,5 +16,9 @@ int main(int argc, char** argv) {
     std::cerr << "curbside: " << commandLine.error << "; try --help\n";
     return 2;
   }
-  return game::shell::RunProgram(commandLine.options, std::cout, std::cerr);
+  using game::shell::kWindowIcon;
+  const engine::platform::sdl::WindowIcon icon{
+      game::shell::kWindowIconSize, game::shell::kWindowIconSize,
+      std::vector<std::uint8_t>(std::begin(kWindowIcon), std::end(kWindowIcon))};
+  return game::shell::RunProgram(commandLine.options, std::cout, std::cerr, icon);
 }

@@ -20,7 +20,6 @@
 #include "game/shell/Screenshots.h"
 #include "game/shell/ScriptedWindows.h"
 #include "game/shell/Trace.h"
-#include "game/shell/WindowIcon.h"
 
 namespace game::shell {
 
@@ -37,11 +36,11 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-std::unique_ptr<engine::platform::Platform> MakePlatform(const Options& options) {
+std::unique_ptr<engine::platform::Platform> MakePlatform(
+    const Options& options, const engine::platform::sdl::WindowIcon& icon) {
   if (!options.headless) {
     engine::platform::sdl::SdlOptions sdl;
-    sdl.icon = {kWindowIconSize, kWindowIconSize,
-                std::vector<std::uint8_t>(std::begin(kWindowIcon), std::end(kWindowIcon))};
+    sdl.icon = icon;
     return engine::platform::sdl::MakeSdlPlatform(sdl);
   }
   engine::platform::headless::DesktopConfig desktop;
@@ -85,7 +84,8 @@ std::string DefaultDataFolder() {
                         CURBSIDE_INSTALL_DATA_FROM_BIN);
 }
 
-int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
+int RunProgram(const Options& options, std::ostream& out, std::ostream& err,
+               const engine::platform::sdl::WindowIcon& icon) {
   if (options.help) {
     out << UsageText();
     return 0;
@@ -147,7 +147,7 @@ int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
     return 2;
   }
 
-  std::unique_ptr<engine::platform::Platform> backend = MakePlatform(options);
+  std::unique_ptr<engine::platform::Platform> backend = MakePlatform(options, icon);
   std::unique_ptr<engine::platform::Platform> scripted;
   engine::platform::Platform* platform = backend.get();
   if (!events.empty() || record) {

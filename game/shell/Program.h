@@ -6,13 +6,15 @@
 #include <iosfwd>
 #include <string>
 
+#include "engine/platform/sdl/SdlPlatform.h"
 #include "game/shell/CommandLine.h"
 
 namespace game::shell {
 
 // Returns the process exit code: 0 after a normal end, 255 after a failed start-up, 2 when the
-// options cannot be used.
-int RunProgram(const Options& options, std::ostream& out, std::ostream& err);
+// options cannot be used. The desktop's window shows icon, if it has pixels.
+int RunProgram(const Options& options, std::ostream& out, std::ostream& err,
+               const engine::platform::sdl::WindowIcon& icon = {});
 
 // The data folder used when --data is not given ("" for the working folder): the working
 // folder if it holds Images/ or Sounds/, else the folder the build put them in if it exists,
