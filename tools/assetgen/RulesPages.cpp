@@ -209,9 +209,9 @@ Canvas Dance() {
   page.Paragraph(
       "Hold *1, 2 or 3* for dance moves. Each watcher loves one move (interest rises), can "
       "stand one other, which may be standing still (no change), and is bored by the rest. At "
-      "no interest they walk off. After *1000 frames* (about 17 seconds) everyone still "
-      "watching pays *all the cash they carry.* *R* stops the dance early and nobody pays; "
-      "either way the lesson is used up.");
+      "no interest they walk off. After *about 17 seconds* everyone still watching pays *all "
+      "the cash they carry.* *R* stops the dance early and nobody pays; either way the lesson "
+      "is used up.");
   Canvas& c = page.canvas();
   const int ground = 431;
   page.KeepTextAbove(ground - 122);
@@ -258,8 +258,8 @@ Canvas Cash() {
 Canvas Days() {
   RulesPanel page(9, "Days and the clock");
   page.Paragraph(
-      "A working day lasts *5000 frames,* about 80 seconds. The clock at the top of the screen "
-      "runs through the day: when *both hands point straight up,* the day is over.",
+      "A working day lasts *about 83 seconds.* The clock at the top of the screen runs "
+      "through the day: when *both hands point straight up,* the day is over.",
       RulesPanel::kMargin, kTextRight);
   page.Paragraph(
       "Then, with all four portraits and *more than 3000 cash,* the day is passed and a whirl "
@@ -269,8 +269,8 @@ Canvas Days() {
       "Each passed day brings a badge, new passers-by and new favourites. Your shows earn "
       "faster, passers-by walk a little quicker and thieves grow greedier.");
   page.Paragraph(
-      "A game lasts at most *30000 frames* of play, about eight minutes: six days. At game "
-      "over press *P* to play again. *P* also pauses and resumes play.");
+      "A game lasts at most *six days:* 8 minutes 20 seconds of play. At game over press *P* "
+      "to play again. *P* also pauses and resumes play.");
   Canvas& c = page.canvas();
   auto label = LoadFont(kSansBoldPath, 14);
   auto sign = LoadFont(kSansBoldPath, 22);
@@ -294,13 +294,13 @@ Canvas TwoPlayers() {
   RulesPanel page(10, "Two players");
   page.Paragraph(
       "Two performers share one street, player 1 in the top half of the screen and player 2 "
-      "in the bottom half. No day can be failed: after *20000 frames,* about five and a half "
-      "minutes, the *richer* one wins.",
+      "in the bottom half. No day can be failed: after *5 minutes 33 seconds* of play, the "
+      "*richer* one wins.",
       RulesPanel::kMargin, 440);
   page.Paragraph(
-      "The first to be paid by all four kinds starts a count of 1000 frames; then whoever holds "
-      "all four portraits gets *1000 cash* and a badge. Next to your rival, *push:* they fall "
-      "and lose 20. Thieves take a tenth (100 below 1000). *P* pauses.");
+      "The first to be paid by all four kinds starts a count-down of about 17 seconds; then "
+      "whoever holds all four portraits gets *1000 cash* and a badge. Next to your rival, *push:* "
+      "they fall and lose 20. Thieves take a tenth (100 below 1000). *P* pauses.");
   Canvas& c = page.canvas();
   auto head = LoadFont(kSansBoldPath, 14);
   auto body = LoadFont(kSansPath, 14);
