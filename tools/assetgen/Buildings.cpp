@@ -15,8 +15,8 @@ namespace {
 
 using namespace palette;
 
-// A position-addressed shade, so that a piece of the street painted alone (the title screen)
-// matches the same piece of the whole street.
+// A position-addressed shade, so that a building painted in a crop of the street, or in a
+// row of its own (the title screen), shades the same as at that place in the whole street.
 std::uint32_t Hash(int a, int b, int c) {
   std::uint32_t h = 2166136261u;
   for (int v : {a, b, c}) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "tools/assetgen/Catalogue.h"
 #include "tools/assetgen/Palette.h"
@@ -151,8 +152,9 @@ void PaintRoad(Canvas& canvas, const StreetLayout& layout) {
 }
 
 // Warm light spilling from the shop windows and pooling under the lamps.
-void PaintLightOnPavement(Canvas& canvas, const StreetLayout& layout) {
-  for (const Building& b : StreetBuildings()) {
+void PaintLightOnPavement(Canvas& canvas, const StreetLayout& layout,
+                          std::span<const Building> buildings, std::span<const int> lampPosts) {
+  for (const Building& b : buildings) {
     if (b.shop == Shop::kAlley || b.shop == Shop::kBank || b.shop == Shop::kFlats) continue;
     const int x = b.x - layout.firstX + 14;
     for (int band = 0; band < 3; ++band) {
@@ -160,7 +162,7 @@ void PaintLightOnPavement(Canvas& canvas, const StreetLayout& layout) {
                       WithAlpha(kLamp, static_cast<std::uint8_t>(30 - band * 9)));
     }
   }
-  for (int lamp : kLampPosts) {
+  for (int lamp : lampPosts) {
     const float x = static_cast<float>(lamp - layout.firstX);
     const float y = layout.wallBase + (layout.kerb - layout.wallBase) * 0.4f;
     canvas.FillEllipse(x, y, 96, 30, WithAlpha(kLamp, 24));
@@ -212,13 +214,18 @@ void PaintLampPost(Canvas& canvas, int x, int foot, int height) {
 }
 
 Canvas PaintStreet(const StreetLayout& layout) {
+  return PaintStreet(layout, StreetBuildings(), kLampPosts);
+}
+
+Canvas PaintStreet(const StreetLayout& layout, std::span<const Building> buildings,
+                   std::span<const int> lampPosts) {
   Canvas canvas(layout.width, layout.height, kInk);
   PaintSky(canvas, layout);
   PaintSkyline(canvas, layout);
   PaintPavement(canvas, layout);
   PaintRoad(canvas, layout);
-  PaintLightOnPavement(canvas, layout);
-  for (const Building& b : StreetBuildings()) {
+  PaintLightOnPavement(canvas, layout, buildings, lampPosts);
+  for (const Building& b : buildings) {
     const int left = b.x - layout.firstX;
     if (left >= canvas.Width() || left + b.width <= 0) continue;
     PaintFront(canvas, layout, b, left);
@@ -228,7 +235,7 @@ Canvas PaintStreet(const StreetLayout& layout) {
   // hang above the name boards.
   const int foot = layout.wallBase + 12;
   const int height = std::min(layout.shopHeight + layout.fasciaHeight + 34, foot - 18);
-  for (int lamp : kLampPosts)
+  for (int lamp : lampPosts)
     PaintLampPost(canvas, lamp - layout.firstX, foot, height);
   return canvas;
 }

@@ -43,6 +43,12 @@ struct Building {
 // The buildings from the street's left end to its right end, without gaps.
 std::span<const Building> StreetBuildings();
 
+// The street with a row of buildings and lamp posts of its own (street positions), for a
+// picture that arranges its stretch of street itself; PaintStreet(layout) paints the street's
+// own row.
+Canvas PaintStreet(const StreetLayout& layout, std::span<const Building> buildings,
+                   std::span<const int> lampPosts);
+
 // Rows where a building's parts begin, from the layout.
 struct Storeys {
   int groundTop;  // top of the shop windows and doors

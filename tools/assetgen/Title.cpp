@@ -1,13 +1,16 @@
 // Title.cpp -- the title screen: a corner of the street at dusk, the game's name in lights, a
 // performer's upturned hat with a rabbit, and the three buttons the game shell clicks on.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "tools/assetgen/Lettering.h"
 #include "tools/assetgen/Palette.h"
 #include "tools/assetgen/Scenery.h"
+#include "tools/assetgen/StreetParts.h"
 #include "tools/assetgen/TextLayout.h"
 
 namespace tools::assetgen::scenery {
@@ -24,6 +27,35 @@ struct Rect {
 constexpr Rect kOnePlayer{535, 225, 210, 60};
 constexpr Rect kTwoPlayers{430, 315, 215, 60};
 constexpr Rect kRules{520, 410, 240, 55};
+
+// The street position shown at the title's left edge. It anchors the sky, the pavement and the
+// shading of the walls, which follow street positions.
+constexpr int kFirstX = 1150;
+
+// The title's own stretch of street, left to right from the picture's left edge. No button
+// covers a name board: two shops stand left of the buttons and the pizzeria in the gap right of
+// TWO PLAYERS, between the other two. Behind the buttons stand only fronts without a board, an
+// alley and flats whose house number shows below TWO PLAYERS; the low alley lets the moon show.
+std::vector<Building> TitleBuildings() {
+  const Rgba none{0, 0, 0, 0};
+  std::vector<Building> row = {
+      {0, 220, Wall::kPlaster, Darker(kTeal, 0.1f), 2, Shop::kRecords, "Vinyl Vault", kInk, none},
+      {0, 206, Wall::kStone, {}, 1, Shop::kGrocer, "Corner Grocer", kGreen, kGold},
+      {0, 104, Wall::kBrickDark, {}, 1, Shop::kAlley, "", none, none},
+      {0, 120, Wall::kBrickDark, {}, 3, Shop::kFlats, "", none, none},
+      {0, 140, Wall::kBrick, {}, 2, Shop::kPizza, "Pizza Nova", kCream, kRed},
+      {0, 70, Wall::kBrickDark, {}, 1, Shop::kAlley, "", none, none},
+  };
+  int x = kFirstX;
+  for (Building& b : row) {
+    b.x = x;
+    x += b.width;
+  }
+  return row;
+}
+
+// Where two buildings meet, clear of the buttons: after the record shop and after the pizzeria.
+constexpr std::array<int, 2> kTitleLamps = {kFirstX + 220, kFirstX + 790};
 
 // A marquee plate: gold frame, red face, bulbs along the top and bottom, cream lettering.
 void PaintButton(Canvas& canvas, const Rect& r, std::string_view label,
@@ -98,16 +130,16 @@ Canvas PaintTitle() {
   StreetLayout layout;
   layout.width = 800;
   layout.height = 600;
-  layout.firstX = 1150;
+  layout.firstX = kFirstX;
   layout.wallBase = 470;
   layout.kerb = 560;
   layout.shopHeight = 108;
   layout.fasciaHeight = 26;
-  layout.moonX = 1590;
-  Canvas canvas = PaintStreet(layout);
+  layout.moonX = kFirstX + 440;  // in a gap of the skyline, over the alley
+  Canvas canvas = PaintStreet(layout, TitleBuildings(), kTitleLamps);
 
   // Evening shade over the buildings behind the buttons, so the buttons stand out from the
-  // shop signs there.
+  // street.
   for (int y = 190; y < 490; ++y) {
     for (int x = 380; x < 800; ++x) {
       const int alpha = std::min({120, (x - 380) * 3 / 2, (y - 190) * 4, (490 - y) * 4});
