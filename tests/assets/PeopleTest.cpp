@@ -1,11 +1,15 @@
 // PeopleTest.cpp -- the street's people as the game draws them: every actor frame stands on
 // one ground line and leaves room around the figure, a walk to the right is the walk to the
-// left turned round, and the four kinds of passer-by are four different people.
+// left turned round, and the four kinds of passer-by are four different people, each with a
+// round badge of its own colour.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -253,6 +257,47 @@ TEST_F(People, EachKindOfPasserByIsADifferentPerson) {
       }
     }
   }
+}
+
+// The game draws each kind's badge opaque, a square: it reads as round only if its corners
+// are one ground shared by all four and its disc reaches the middle of every edge, and "who
+// has paid" reads at a glance only if each disc has a colour of its own.
+TEST_F(People, EachKindsBadgeIsADiscOfItsOwnColourOnOneGround) {
+  using Rgb = std::array<std::uint8_t, 3>;
+  Rgb ground{};
+  std::set<Rgb> fields;
+  for (int kind = 1; kind <= 4; ++kind) {
+    const std::string k = std::to_string(kind);
+    SCOPED_TRACE("kind " + k);
+    Image badge;
+    ASSERT_NO_FATAL_FAILURE(
+        Load("Images\\Bypasser\\Normal" + k + "\\normal" + k + "-portrait.tif", badge));
+    ASSERT_EQ(badge.Width(), 25);
+    ASSERT_EQ(badge.Height(), 25);
+    auto at = [&](int x, int y) {
+      const std::uint8_t* p = badge.PixelBytes() + 3 * (y * 25 + x);
+      return Rgb{p[0], p[1], p[2]};
+    };
+    if (kind == 1) ground = at(0, 0);
+    for (const int edge : {0, 24}) {
+      EXPECT_EQ(at(edge, 0), ground) << "corner at x " << edge;
+      EXPECT_EQ(at(edge, 24), ground) << "corner at x " << edge;
+      EXPECT_NE(at(12, edge), ground) << "the disc falls short of the edge at y " << edge;
+      EXPECT_NE(at(edge, 12), ground) << "the disc falls short of the edge at x " << edge;
+    }
+    // The disc's own colour is the commonest inside it, round the face.
+    std::map<Rgb, int> inside;
+    for (int y = 2; y < 23; ++y) {
+      for (int x = 2; x < 23; ++x) {
+        if ((x - 12) * (x - 12) + (y - 12) * (y - 12) <= 100) ++inside[at(x, y)];
+      }
+    }
+    const auto commonest = std::max_element(inside.begin(), inside.end(),
+                                            [](auto& a, auto& b) { return a.second < b.second; });
+    EXPECT_NE(commonest->first, ground);
+    fields.insert(commonest->first);
+  }
+  EXPECT_EQ(fields.size(), 4u) << "two kinds share a badge colour";
 }
 
 }  // namespace

@@ -28,7 +28,10 @@ std::vector<Strip> HoboStrips();
 Look PerformerLook();
 Look NormalLook(int kind);
 
-Canvas PerformerPortrait();     // 100 x 100, opaque
-Canvas KindPortrait(int kind);  // 25 x 25, opaque
+Canvas PerformerPortrait();  // 100 x 100, opaque
+// A kind's badge: a disc in the kind's colour carrying its face, 25 x 25, transparent outside
+// the disc; and the same on the square ground the status display draws it with, opaque.
+Canvas KindBadge(int kind);
+Canvas KindPortrait(int kind);
 
 }  // namespace tools::assetgen::people

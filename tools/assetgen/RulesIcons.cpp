@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "tools/assetgen/Palette.h"
+#include "tools/assetgen/People.h"
 #include "tools/assetgen/RulesIcons.h"
 
 namespace tools::assetgen::scenery {
@@ -85,16 +86,7 @@ void PaintClockFace(Canvas& canvas, float cx, float cy, float r, float longAngle
 }
 
 void PaintPortrait(Canvas& canvas, int x, int y, int kind) {
-  const FigureLook look = WalkerLook(kind);
-  canvas.FillRect(x, y, 26, 26, kInk);
-  canvas.FillRect(x + 1, y + 1, 24, 24, Lighter(kNightBlue, 0.15f));
-  canvas.FillEllipse(x + 13.0f, y + 25.0f, 10, 7, look.coat);
-  canvas.FillCircle(x + 13.0f, y + 12.0f, 6.5f, look.skin);
-  const bool cap = look.headwear == Headwear::kCap;
-  canvas.FillEllipse(x + 13.0f, y + 7.0f, 6.5f, cap ? 4.0f : 3.0f, cap ? look.cap : look.hair);
-  canvas.FillRect(x + 10, y + 11, 1, 2, kInk);
-  canvas.FillRect(x + 15, y + 11, 1, 2, kInk);
-  canvas.FrameRect(x, y, 26, 26, 1, kInk);
+  canvas.Draw(people::KindBadge(kind), x, y);
 }
 
 void PaintStar(Canvas& canvas, float cx, float cy, float r) {

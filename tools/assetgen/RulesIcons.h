@@ -47,7 +47,7 @@ void PaintPriceTag(Canvas& canvas, int x, int y, std::string_view price,
 void PaintMeter(Canvas& canvas, int x, int y, int w, float share);
 // A round clock with both hands straight up.
 void PaintClockFace(Canvas& canvas, float cx, float cy, float r, float longAngle, float shortAngle);
-// A passer-by kind's portrait as a small framed head and shoulders.
+// A passer-by kind's portrait, 25 pixels across: the badge the status display shows for it.
 void PaintPortrait(Canvas& canvas, int x, int y, int kind);
 void PaintStar(Canvas& canvas, float cx, float cy, float r);
 // A passed day's badge: the gold star the status display shows for each day passed.
