@@ -1,9 +1,12 @@
 // SceneryTest.cpp -- the backdrops fit the places the game shell gives them: the title's three
-// buttons fill exactly the rectangles the shell answers clicks in, and each rules page is an
-// opaque panel whose only transparent pixels are its rounded corners.
+// buttons fill exactly the rectangles the shell answers clicks in, each rules page is an opaque
+// panel whose only transparent pixels are its rounded corners, and the pages' text speaks of
+// time as a player counts it.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdint>
+#include <fstream>
 #include <string>
 
 #include "engine/graphics/Image.h"
@@ -115,6 +118,23 @@ TEST_F(Scenery, RulesPagesAreOpaqueBetweenRoundedCorners) {
       }
     }
     EXPECT_EQ(holes, 0) << "transparent pixels away from the corners";
+  }
+}
+
+// The game counts time in frames, 60 a second; a player counts seconds and minutes. Only what
+// stands between quotes in the pages' source is printed on them.
+TEST(RulesText, SpeaksOfSecondsAndMinutesNotFrames) {
+  std::ifstream source(CURBSIDE_RULES_SOURCE);
+  ASSERT_TRUE(source) << CURBSIDE_RULES_SOURCE;
+  std::string line;
+  for (int number = 1; std::getline(source, line); ++number) {
+    std::string printed;
+    bool quoted = false;
+    for (const char c : line) {
+      if (c == '"') quoted = !quoted;
+      if (quoted) printed += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    EXPECT_EQ(printed.find("frame"), std::string::npos) << "line " << number << ": " << line;
   }
 }
 
