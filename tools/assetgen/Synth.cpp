@@ -1,4 +1,5 @@
-// Synth.cpp -- oscillators, noise, filter, envelopes and 16-bit conversion for the sounds.
+// Synth.cpp -- oscillators, noise, filter, envelopes, limiter and 16-bit conversion for the
+// sounds.
 #include "tools/assetgen/Synth.h"
 
 #include <algorithm>
@@ -87,11 +88,44 @@ void FadeEdges(Buffer& sound, int fadeIn, int fadeOut) {
   }
 }
 
-void SoftLimit(Buffer& sound, float drive) {
-  const float loudest = Peak(sound);
-  if (loudest <= 0.0f) return;
-  for (float& s : sound)
-    s = std::tanh(s * drive / loudest);
+void Limit(Buffer& sound, float ceiling, int lookAhead, double release, int loop) {
+  const float level = ceiling * Peak(sound);
+  if (level <= 0.0f || lookAhead < 1) return;
+  const int n = static_cast<int>(sound.size());
+  const int repeat = std::clamp(loop, 0, n);
+  // A looping sound is preceded by the end of its loop, long enough for the gain to settle.
+  const int lead = std::min(repeat, Samples(8.0 * release) + lookAhead);
+  const int total = lead + n;
+  auto at = [&](int k) {
+    return sound[static_cast<std::size_t>(k < lead ? repeat - lead + k : k - lead)];
+  };
+  // The gain each sample needs on its own.
+  std::vector<float> need(static_cast<std::size_t>(total));
+  for (int k = 0; k < total; ++k) {
+    const float magnitude = std::fabs(at(k));
+    need[static_cast<std::size_t>(k)] = magnitude > level ? level / magnitude : 1.0f;
+  }
+  // Each gain is the least needed over the lookAhead samples from it on, never rising faster
+  // than the release allows; averaged over the lookAhead samples up to it, it is still no more
+  // than any of them needs, and changes without a step.
+  const auto recover = static_cast<float>(std::exp(-1.0 / (release * kSoundRate)));
+  std::vector<float> held(static_cast<std::size_t>(total));
+  float gain = 1.0f;
+  for (int k = 0; k < total; ++k) {
+    float least = 1.0f;
+    for (int j = k; j < std::min(k + lookAhead, total); ++j)
+      least = std::min(least, need[static_cast<std::size_t>(j)]);
+    gain = std::min(least, 1.0f - (1.0f - gain) * recover);
+    held[static_cast<std::size_t>(k)] = gain;
+  }
+  double sum = 0;
+  for (int k = 0; k < total; ++k) {
+    sum += held[static_cast<std::size_t>(k)];
+    if (k >= lookAhead) sum -= held[static_cast<std::size_t>(k - lookAhead)];
+    if (k < lead) continue;
+    const int count = std::min(k + 1, lookAhead);
+    sound[static_cast<std::size_t>(k - lead)] *= static_cast<float>(sum / count);
+  }
 }
 
 float Peak(const Buffer& sound) {

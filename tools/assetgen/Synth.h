@@ -1,5 +1,6 @@
 // Synth.h -- the sound generator's building blocks: a mono float buffer at the set's rate,
-// sine partials, sweeps, noise, a resonant filter, envelopes, and the conversion to 16-bit.
+// sine partials, sweeps, noise, a resonant filter, envelopes, a limiter, and the conversion to
+// 16-bit.
 #pragma once
 
 #include <cstdint>
@@ -72,9 +73,13 @@ void Mix(Buffer& out, const Buffer& in, int start, float gain);
 // Linear fades over the first and the last samples, so a sound begins and ends at exactly 0.
 void FadeEdges(Buffer& sound, int fadeIn, int fadeOut);
 
-// Scales the sound so that its loudest sample is drive, then rounds the peaks off (tanh): the
-// few moments where several voices coincide are tamed, and the whole can be made louder.
-void SoftLimit(Buffer& sound, float drive);
+// Brings every sample within ceiling times the loudest one by turning the gain down, never by
+// reshaping the waveform: the gain falls smoothly over the lookAhead samples before each loud
+// moment, so that it is down in time, and recovers with a time constant of release seconds.
+// loop is the number of samples from the start that the player repeats (0 when the sound plays
+// once): the limiter then starts as the end of the loop leaves it, so the moment of a restart
+// is treated like any other.
+void Limit(Buffer& sound, float ceiling, int lookAhead, double release, int loop);
 
 // The largest absolute sample.
 float Peak(const Buffer& sound);

@@ -83,6 +83,17 @@ void Accompaniment(Buffer& out) {
   }
 }
 
+// The accordion's left hand holds each bar's chord softly under the melody, so the band keeps
+// sounding between the melody's detached notes. The last bar's chord lets go an eighth early.
+void LeftHand(Buffer& out) {
+  for (int b = 0; b < kBars; ++b) {
+    const Bar& bar = kScore[static_cast<std::size_t>(b)];
+    const bool last = b == kBars - 1;
+    for (int note : bar.chord)
+      AddAccordion(out, At(b * 8), Span(last ? 7.0 : 7.9), note, 0.04f);
+  }
+}
+
 void Percussion(Buffer& out) {
   Noise noise(0x5eed0b5e);
   for (int e = 0; e < kEighths; ++e) {
@@ -100,8 +111,11 @@ Buffer StreetTune() {
   Buffer tune(static_cast<std::size_t>(kTuneSamples), 0.0f);
   Melody(tune);
   Accompaniment(tune);
+  LeftHand(tune);
   Percussion(tune);
-  SoftLimit(tune, 1.3f);
+  // The loudest moments are held about 9 dB down, so that the whole can be made louder: the
+  // game plays the tune far below the effects.
+  Limit(tune, 0.35f, Samples(0.003), 0.06, kTuneSamples);
   // The downbeat starts from silence and the pickup has faded out, so a restart at the end,
   // or a frame early or late, joins without a click.
   FadeEdges(tune, Samples(0.002), Samples(0.01));
