@@ -17,7 +17,7 @@ constexpr int kBars = 8;
 constexpr int kEighths = kBars * 8;
 
 // The first sample of an eighth note; onsets are rounded to whole samples, so the grid never
-// drifts and the last eighth ends exactly at the end of the tune.
+// drifts and the last eighth ends exactly at the restart point.
 int At(double eighth) {
   return static_cast<int>(std::lround(eighth * kTuneSamples / kEighths));
 }
@@ -105,19 +105,39 @@ void Percussion(Buffer& out) {
   }
 }
 
+// Past the restart point the band lands on the first bar's chord, the melody's pickup resolved:
+// the accordion swells softly into it, holds it and lets the bellows close. However late the
+// restart comes, it cuts the chord where it has got to, and the chord is never loud enough for
+// that to click.
+void Tail(Buffer& out) {
+  const Bar& home = kScore.front();
+  const int swell = Samples(0.1), fade = Samples(0.25);
+  Buffer chord(static_cast<std::size_t>(kTuneTailSamples), 0.0f);
+  for (int note : home.chord)
+    AddAccordion(chord, 0, kTuneTailSamples, note, 0.011f);
+  AddAccordion(chord, 0, kTuneTailSamples, home.melody.front().note, 0.011f);
+  for (int i = 0; i < kTuneTailSamples; ++i) {
+    const double dying = std::exp(-static_cast<double>(i) / Samples(1.2));
+    chord[static_cast<std::size_t>(i)] *=
+        static_cast<float>(dying) * NoteGain(i, swell, kTuneTailSamples - fade, fade);
+  }
+  Mix(out, chord, kTuneSamples, 1.0f);
+}
+
 }  // namespace
 
 Buffer StreetTune() {
-  Buffer tune(static_cast<std::size_t>(kTuneSamples), 0.0f);
+  Buffer tune(static_cast<std::size_t>(kTuneSamples + kTuneTailSamples), 0.0f);
   Melody(tune);
   Accompaniment(tune);
   LeftHand(tune);
   Percussion(tune);
+  Tail(tune);
   // The loudest moments are held about 9 dB down, so that the whole can be made louder: the
   // game plays the tune far below the effects.
   Limit(tune, 0.35f, Samples(0.003), 0.06, kTuneSamples);
-  // The downbeat starts from silence and the pickup has faded out, so a restart at the end,
-  // or a frame early or late, joins without a click.
+  // The downbeat starts from silence and the pickup has faded out before the restart point,
+  // so a restart there, or a frame early, joins without a click.
   FadeEdges(tune, Samples(0.002), Samples(0.01));
   return tune;
 }
