@@ -1,6 +1,6 @@
 // SoundSetTest.cpp -- every generated sound loads through the engine's own WAV reader in the
-// one format all sounds share; the tune rings on softly past its restart; no sound clips,
-// none is silent, and none starts or stops with a click.
+// one format all sounds share; the tune rings on softly past its restart and sits under the
+// effects; no sound clips, none is silent, and none starts or stops with a click.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -102,6 +102,31 @@ TEST_F(SoundSet, TheTuneRingsOnPastItsRestartAndAnyCutThereIsSoft) {
   for (const std::int16_t* at = restart; at < restart + 22050 / 2; at += window)
     EXPECT_GE(RmsOf(at, at + window), RmsOf(start, restart) / 30) << at - restart;
   EXPECT_LE(RmsOf(end - window, end), RmsOf(restart, restart + 22050 / 2) / 10);
+}
+
+// Played 25 dB down, the tune sits at least 6 dB under every effect and on average no more
+// than 12; two effects at once over it stay below full scale.
+TEST_F(SoundSet, TheMusicSitsUnderTheEffects) {
+  const auto tune = std::find_if(sounds.begin(), sounds.end(), IsTune);
+  ASSERT_NE(tune, sounds.end());
+  ASSERT_GE(tune->samples.size(), static_cast<std::size_t>(kTuneFrames));
+  const double gain = std::pow(10.0, -25.0 / 20.0);
+  const std::int16_t* start = tune->samples.data();
+  const double music = gain * RmsOf(start, start + kTuneFrames);
+  double above = 0;
+  std::vector<int> peaks;
+  for (const Loaded& sound : sounds) {
+    if (IsTune(sound)) continue;
+    const std::int16_t *first = sound.samples.data(), *last = first + sound.samples.size();
+    const double lift = 20.0 * std::log10(RmsOf(first, last) / music);
+    EXPECT_GE(lift, 6.0) << sound.entry.name;
+    above += lift;
+    peaks.push_back(PeakOf(first, last));
+  }
+  ASSERT_GE(peaks.size(), 2u);
+  EXPECT_LE(above / static_cast<double>(peaks.size()), 12.0);
+  std::sort(peaks.rbegin(), peaks.rend());
+  EXPECT_LT(peaks[0] + peaks[1] + gain * PeakOf(start, start + tune->samples.size()), kFullScale);
 }
 
 // Each effect marks one moment of play; the count-down's thumps come 100 frames apart.

@@ -188,8 +188,9 @@ Buffer Thump() {
   return sound;
 }
 
-// Effects play at full volume beside music played 25 dB down, so they peak well below full
-// scale; the tune is made as loud as it cleanly goes.
+// Effects play at full volume beside music played 25 dB down. The tune is made as loud as it
+// cleanly goes, and the effects peak far enough below full scale to sit about 10 dB above it,
+// on top but not drowning it, with room for two of them at once over the music.
 void Add(Catalogue& catalogue, const char* name, Buffer (*make)(), float peak) {
   catalogue.Sound(name, [make, peak] { return synth::ToPcm(make(), peak); });
 }
@@ -198,12 +199,12 @@ void Add(Catalogue& catalogue, const char* name, Buffer (*make)(), float peak) {
 
 void AddSounds(Catalogue& catalogue) {
   Add(catalogue, "Sounds\\bgsound.wav", synth::StreetTune, 0.92f);
-  Add(catalogue, "Sounds\\cash.wav", Cash, 0.5f);
-  Add(catalogue, "Sounds\\wrong.wav", Wrong, 0.42f);
-  Add(catalogue, "Sounds\\gong.wav", Gong, 0.6f);
-  Add(catalogue, "Sounds\\spin.wav", Spin, 0.45f);
-  Add(catalogue, "Sounds\\steal.wav", Steal, 0.5f);
-  Add(catalogue, "Sounds\\thump.wav", Thump, 0.75f);
+  Add(catalogue, "Sounds\\cash.wav", Cash, 0.28f);
+  Add(catalogue, "Sounds\\wrong.wav", Wrong, 0.24f);
+  Add(catalogue, "Sounds\\gong.wav", Gong, 0.34f);
+  Add(catalogue, "Sounds\\spin.wav", Spin, 0.25f);
+  Add(catalogue, "Sounds\\steal.wav", Steal, 0.28f);
+  Add(catalogue, "Sounds\\thump.wav", Thump, 0.42f);
 }
 
 }  // namespace tools::assetgen
