@@ -4,101 +4,82 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace engine::platform::sdl {
 namespace {
 
-Message Key(bool down, std::uint32_t code) {
-  return {down ? MessageType::kKeyDown : MessageType::kKeyUp, 1, code, 0};
-}
-const Message kLeftDown{MessageType::kLeftDown, 1, 0, 0};
-const Message kLeftUp{MessageType::kLeftUp, 1, 0, 0};
-const Message kRightDown{MessageType::kRightDown, 1, 0, 0};
-const Message kRightUp{MessageType::kRightUp, 1, 0, 0};
-const Message kCharX{MessageType::kChar, 1, 'x', 0};
-const Message kMove{MessageType::kMouseMove, 1, 0, PackPoint(5, 6)};
+// Messages written as words: K27 and k27 a key down and up by code, L l and R r the left and
+// right button down and up, c a typed character, m a mouse move.
+constexpr std::pair<char, MessageType> kWords[] = {
+    {'K', MessageType::kKeyDown}, {'k', MessageType::kKeyUp},     {'L', MessageType::kLeftDown},
+    {'l', MessageType::kLeftUp},  {'R', MessageType::kRightDown}, {'r', MessageType::kRightUp},
+    {'c', MessageType::kChar},    {'m', MessageType::kMouseMove},
+};
 
-std::string Name(const Message& m) {
-  switch (m.type) {
-    case MessageType::kKeyDown:
-      return "down" + std::to_string(m.wParam);
-    case MessageType::kKeyUp:
-      return "up" + std::to_string(m.wParam);
-    case MessageType::kLeftDown:
-      return "L";
-    case MessageType::kLeftUp:
-      return "l";
-    case MessageType::kRightDown:
-      return "R";
-    case MessageType::kRightUp:
-      return "r";
-    case MessageType::kChar:
-      return "char";
-    case MessageType::kMouseMove:
-      return "move";
-    default:
-      return "other";
+Message Parse(const std::string& word) {
+  for (const auto& [letter, type] : kWords) {
+    if (word[0] == letter) {
+      const auto code = word.size() > 1 ? static_cast<std::uint32_t>(std::stoi(word.substr(1))) : 0;
+      return {type, 1, code, 0};
+    }
   }
+  ADD_FAILURE() << word;
+  return {};
 }
 
-// The messages arrive all at once before the first frame, as the window system would queue
-// them; returns what the engine gets before each of the frames, one string per frame.
-std::vector<std::string> Deliver(const std::vector<Message>& arriving, int frames) {
+std::string Word(const Message& m) {
+  for (const auto& [letter, type] : kWords) {
+    if (m.type == type) {
+      const bool key = type == MessageType::kKeyDown || type == MessageType::kKeyUp;
+      return letter + (key ? std::to_string(m.wParam) : "");
+    }
+  }
+  return "?";
+}
+
+// Everything arrives at once before the first frame, as the window system would queue it;
+// returns what the engine is handed before each frame.
+std::vector<std::string> Deliver(const std::string& arriving, int frames) {
   ReleaseHold hold;
-  std::deque<Message> queue(arriving.begin(), arriving.end());
+  std::deque<Message> queue;
+  std::istringstream words(arriving);
+  for (std::string w; words >> w;)
+    queue.push_back(Parse(w));
   std::vector<std::string> got;
   for (int f = 0; f < frames; ++f) {
-    std::string seen;
-    while (!queue.empty()) {
-      const Message m = queue.front();
-      queue.pop_front();
-      if (hold.Admit(m)) seen += (seen.empty() ? "" : " ") + Name(m);
+    std::string handed;
+    for (; !queue.empty(); queue.pop_front()) {
+      if (hold.Admit(queue.front())) handed += (handed.empty() ? "" : " ") + Word(queue.front());
     }
-    got.push_back(seen);
+    got.push_back(handed);
     hold.FrameRan(queue);
   }
   return got;
 }
 
 TEST(SdlReleaseHold, EveryPressIsSeenByOneFrameAndNothingIsLostOrReordered) {
-  struct Case {
-    std::string name;
-    std::vector<Message> arriving;
-    std::vector<std::string> want;
+  const std::pair<const char*, std::vector<std::string>> cases[] = {
+      {"K27 k27", {"K27", "k27", ""}},
+      {"K81 k81 K81 k81", {"K81", "k81 K81", "k81"}},   // a double tap
+      {"m L l", {"m L", "l", ""}},                      // a click
+      {"L l R r", {"L", "l R", "r"}},                   // one button state for all buttons
+      {"K65 k65 c K66 m", {"K65 c K66 m", "k65", ""}},  // nothing else waits
+      {"k39 l", {"k39 l", ""}},                         // releases of earlier presses
   };
-  const Case cases[] = {
-      {"a tap", {Key(true, 27), Key(false, 27)}, {"down27", "up27", ""}},
-      {"a double tap",
-       {Key(true, 81), Key(false, 81), Key(true, 81), Key(false, 81)},
-       {"down81", "up81 down81", "up81"}},
-      {"a click", {kMove, kLeftDown, kLeftUp}, {"move L", "l", ""}},
-      {"one button state: the right click waits for the left one",
-       {kLeftDown, kLeftUp, kRightDown, kRightUp},
-       {"L", "l R", "r"}},
-      {"other keys and messages are not held up",
-       {Key(true, 65), Key(false, 65), kCharX, Key(true, 66), kMove},
-       {"down65 char down66 move", "up65", ""}},
-      {"a lone release goes at once", {Key(false, 39), kLeftUp}, {"up39 l", ""}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(Deliver(c.arriving, static_cast<int>(c.want.size())), c.want);
-  }
+  for (const auto& [arriving, want] : cases)
+    EXPECT_EQ(Deliver(arriving, static_cast<int>(want.size())), want) << arriving;
 }
 
-// A press seen by a frame is released the moment its release comes.
-TEST(SdlReleaseHold, AReleaseAfterAFrameGoesAtOnceAndAGoneWindowKeepsNothing) {
+TEST(SdlReleaseHold, AGoneWindowLeavesNothingKept) {
   ReleaseHold hold;
-  std::deque<Message> queue;
-  EXPECT_TRUE(hold.Admit(Key(true, 37)));
-  hold.FrameRan(queue);
-  EXPECT_TRUE(hold.Admit(Key(false, 37)));
-
-  EXPECT_TRUE(hold.Admit(Key(true, 38)));
-  EXPECT_FALSE(hold.Admit(Key(false, 38)));
+  EXPECT_TRUE(hold.Admit(Parse("K38")));
+  EXPECT_FALSE(hold.Admit(Parse("k38")));
   hold.Forget(1);
+  std::deque<Message> queue;
   hold.FrameRan(queue);
   EXPECT_TRUE(queue.empty());
 }
