@@ -1,6 +1,8 @@
 // MainLoop.cpp -- the process entry, the message loop and the window procedure.
 #include "engine/core/Engine.h"
 
+#include "engine/platform/VirtualKey.h"
+
 namespace engine::core {
 
 using platform::Message;
@@ -55,10 +57,10 @@ bool Engine::PeekMessage(Message& message) {
 void Engine::TranslateMessage(const Message& message) {
   if (message.type != MessageType::kKeyDown) return;
   switch (message.wParam) {
-    case 8:   // Backspace
-    case 9:   // Tab
-    case 13:  // Enter
-    case 27:  // Escape
+    case platform::vk::kBackspace:
+    case platform::vk::kTab:
+    case platform::vk::kEnter:
+    case platform::vk::kEscape:
       posted_.push_back(Message{MessageType::kChar, message.window, message.wParam, 0});
       break;
     default:

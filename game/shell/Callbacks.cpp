@@ -3,6 +3,7 @@
 #include "game/shell/Callbacks.h"
 
 #include "engine/core/Engine.h"
+#include "engine/platform/VirtualKey.h"
 #include "game/shell/GameShell.h"
 
 namespace game::shell {
@@ -28,7 +29,7 @@ void run() {
     Game.Draw();
     Vorel.ViewUnlock();
   }
-  if (Vorel.KeyDown(27)) Vorel.Quit();
+  if (Vorel.KeyDown(engine::platform::vk::kEscape)) Vorel.Quit();
   Vorel.ViewUpdate();
 }
 

@@ -2,11 +2,11 @@
 // numeric keypad and for letter and digit keys whose keycode is not a Latin character.
 #include "engine/platform/sdl/SdlKeys.h"
 
+#include "engine/platform/VirtualKey.h"
+
 namespace engine::platform::sdl {
 
 namespace {
-
-constexpr int kClear = 12;  // keypad 5 without Num Lock
 
 struct KeyCode {
   SDL_Keycode key;
@@ -16,50 +16,50 @@ struct KeyCode {
 // Keys named by their keycode, whatever their place on the keyboard.
 constexpr KeyCode kByKeycode[] = {
     // Control keys.
-    {SDLK_BACKSPACE, 8},
-    {SDLK_TAB, 9},
-    {SDLK_RETURN, 13},
-    {SDLK_ESCAPE, 27},
-    {SDLK_SPACE, 32},
-    {SDLK_LSHIFT, 16},
-    {SDLK_RSHIFT, 16},
-    {SDLK_LCTRL, 17},
-    {SDLK_RCTRL, 17},
+    {SDLK_BACKSPACE, vk::kBackspace},
+    {SDLK_TAB, vk::kTab},
+    {SDLK_RETURN, vk::kEnter},
+    {SDLK_ESCAPE, vk::kEscape},
+    {SDLK_SPACE, vk::kSpace},
+    {SDLK_LSHIFT, vk::kShift},
+    {SDLK_RSHIFT, vk::kShift},
+    {SDLK_LCTRL, vk::kControl},
+    {SDLK_RCTRL, vk::kControl},
     // Navigation.
-    {SDLK_PAGEUP, 33},
-    {SDLK_PAGEDOWN, 34},
-    {SDLK_END, 35},
-    {SDLK_HOME, 36},
-    {SDLK_LEFT, 37},
-    {SDLK_UP, 38},
-    {SDLK_RIGHT, 39},
-    {SDLK_DOWN, 40},
-    {SDLK_INSERT, 45},
-    {SDLK_DELETE, 46},
+    {SDLK_PAGEUP, vk::kPageUp},
+    {SDLK_PAGEDOWN, vk::kPageDown},
+    {SDLK_END, vk::kEnd},
+    {SDLK_HOME, vk::kHome},
+    {SDLK_LEFT, vk::kLeft},
+    {SDLK_UP, vk::kUp},
+    {SDLK_RIGHT, vk::kRight},
+    {SDLK_DOWN, vk::kDown},
+    {SDLK_INSERT, vk::kInsert},
+    {SDLK_DELETE, vk::kDelete},
     // Function keys; F10 is the system's.
-    {SDLK_F1, 112},
-    {SDLK_F2, 113},
-    {SDLK_F3, 114},
-    {SDLK_F4, 115},
-    {SDLK_F5, 116},
-    {SDLK_F6, 117},
-    {SDLK_F7, 118},
-    {SDLK_F8, 119},
-    {SDLK_F9, 120},
-    {SDLK_F11, 122},
-    {SDLK_F12, 123},
+    {SDLK_F1, vk::Function(1)},
+    {SDLK_F2, vk::Function(2)},
+    {SDLK_F3, vk::Function(3)},
+    {SDLK_F4, vk::Function(4)},
+    {SDLK_F5, vk::Function(5)},
+    {SDLK_F6, vk::Function(6)},
+    {SDLK_F7, vk::Function(7)},
+    {SDLK_F8, vk::Function(8)},
+    {SDLK_F9, vk::Function(9)},
+    {SDLK_F11, vk::Function(11)},
+    {SDLK_F12, vk::Function(12)},
     // Punctuation.
-    {SDLK_SEMICOLON, 186},
-    {SDLK_EQUALS, 187},
-    {SDLK_COMMA, 188},
-    {SDLK_MINUS, 189},
-    {SDLK_PERIOD, 190},
-    {SDLK_SLASH, 191},
-    {SDLK_BACKQUOTE, 192},
-    {SDLK_LEFTBRACKET, 219},
-    {SDLK_BACKSLASH, 220},
-    {SDLK_RIGHTBRACKET, 221},
-    {SDLK_QUOTE, 222},
+    {SDLK_SEMICOLON, vk::kSemicolon},
+    {SDLK_EQUALS, vk::kEquals},
+    {SDLK_COMMA, vk::kComma},
+    {SDLK_MINUS, vk::kMinus},
+    {SDLK_PERIOD, vk::kPeriod},
+    {SDLK_SLASH, vk::kSlash},
+    {SDLK_BACKQUOTE, vk::kBackquote},
+    {SDLK_LEFTBRACKET, vk::kLeftBracket},
+    {SDLK_BACKSLASH, vk::kBackslash},
+    {SDLK_RIGHTBRACKET, vk::kRightBracket},
+    {SDLK_QUOTE, vk::kQuote},
 };
 
 struct KeypadCode {
@@ -70,19 +70,27 @@ struct KeypadCode {
 
 // The keypad by place: its keycodes do not change with Num Lock, the codes do.
 constexpr KeypadCode kKeypad[] = {
-    {SDL_SCANCODE_KP_0, 96, 45},        {SDL_SCANCODE_KP_1, 97, 35},
-    {SDL_SCANCODE_KP_2, 98, 40},        {SDL_SCANCODE_KP_3, 99, 34},
-    {SDL_SCANCODE_KP_4, 100, 37},       {SDL_SCANCODE_KP_5, 101, kClear},
-    {SDL_SCANCODE_KP_6, 102, 39},       {SDL_SCANCODE_KP_7, 103, 36},
-    {SDL_SCANCODE_KP_8, 104, 38},       {SDL_SCANCODE_KP_9, 105, 33},
-    {SDL_SCANCODE_KP_PERIOD, 110, 46},  {SDL_SCANCODE_KP_MULTIPLY, 106, 106},
-    {SDL_SCANCODE_KP_PLUS, 107, 107},   {SDL_SCANCODE_KP_MINUS, 109, 109},
-    {SDL_SCANCODE_KP_DIVIDE, 111, 111}, {SDL_SCANCODE_KP_ENTER, 13, 13},
+    {SDL_SCANCODE_KP_0, vk::Keypad(0), vk::kInsert},
+    {SDL_SCANCODE_KP_1, vk::Keypad(1), vk::kEnd},
+    {SDL_SCANCODE_KP_2, vk::Keypad(2), vk::kDown},
+    {SDL_SCANCODE_KP_3, vk::Keypad(3), vk::kPageDown},
+    {SDL_SCANCODE_KP_4, vk::Keypad(4), vk::kLeft},
+    {SDL_SCANCODE_KP_5, vk::Keypad(5), vk::kClear},
+    {SDL_SCANCODE_KP_6, vk::Keypad(6), vk::kRight},
+    {SDL_SCANCODE_KP_7, vk::Keypad(7), vk::kHome},
+    {SDL_SCANCODE_KP_8, vk::Keypad(8), vk::kUp},
+    {SDL_SCANCODE_KP_9, vk::Keypad(9), vk::kPageUp},
+    {SDL_SCANCODE_KP_PERIOD, vk::kKeypadDecimal, vk::kDelete},
+    {SDL_SCANCODE_KP_MULTIPLY, vk::kKeypadMultiply, vk::kKeypadMultiply},
+    {SDL_SCANCODE_KP_PLUS, vk::kKeypadPlus, vk::kKeypadPlus},
+    {SDL_SCANCODE_KP_MINUS, vk::kKeypadMinus, vk::kKeypadMinus},
+    {SDL_SCANCODE_KP_DIVIDE, vk::kKeypadDivide, vk::kKeypadDivide},
+    {SDL_SCANCODE_KP_ENTER, vk::kEnter, vk::kEnter},
 };
 
 int ByKeycode(SDL_Keycode key) {
-  if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
-  if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
+  if (key >= SDLK_a && key <= SDLK_z) return vk::Letter(static_cast<char>('A' + (key - SDLK_a)));
+  if (key >= SDLK_0 && key <= SDLK_9) return vk::Digit(key - SDLK_0);
   for (const KeyCode& entry : kByKeycode) {
     if (entry.key == key) return entry.code;
   }
@@ -94,12 +102,12 @@ int ByKeycode(SDL_Keycode key) {
 // was made for does.
 int ByPlace(SDL_Scancode scancode) {
   if (scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z) {
-    return 'A' + (scancode - SDL_SCANCODE_A);
+    return vk::Letter(static_cast<char>('A' + (scancode - SDL_SCANCODE_A)));
   }
   if (scancode >= SDL_SCANCODE_1 && scancode <= SDL_SCANCODE_9) {
-    return '1' + (scancode - SDL_SCANCODE_1);
+    return vk::Digit(1 + (scancode - SDL_SCANCODE_1));
   }
-  if (scancode == SDL_SCANCODE_0) return '0';
+  if (scancode == SDL_SCANCODE_0) return vk::Digit(0);
   return 0;
 }
 
