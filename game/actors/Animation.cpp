@@ -6,6 +6,7 @@
 
 #include "engine/core/Engine.h"
 #include "engine/graphics/ImageFile.h"
+#include "game/actors/States.h"
 
 namespace game::actors {
 
@@ -17,68 +18,81 @@ struct RowTable {
   std::int32_t count;
 };
 
-constexpr AnimRow kNone{0, 0, 10, 0};
+struct StateRow {
+  std::int32_t state;
+  AnimRow row;
+};
 
-constexpr std::array<AnimRow, 5> kNormalRows = {{
-    {0, 3, 10, 0},   // stands and watches
-    {3, 4, 10, 1},   // walks left
-    {7, 4, 10, 2},   // walks right
-    {11, 4, 10, 1},  // pays while walking left
-    {15, 4, 10, 2},  // pays while walking right
-}};
+// The rows laid out by state number; a state that is not listed has no row.
+template <std::size_t N, std::size_t M>
+constexpr std::array<AnimRow, N> ByState(const StateRow (&rows)[M]) {
+  std::array<AnimRow, N> table{};
+  for (const StateRow& r : rows) {
+    table[static_cast<std::size_t>(r.state)] = r.row;
+  }
+  return table;
+}
 
-constexpr std::array<AnimRow, 4> kThiefRows = {{
-    {0, 4, 10, 0},   // walks left
-    {4, 4, 10, 1},   // walks right
-    {8, 4, 10, 2},   // runs left
-    {12, 4, 10, 3},  // runs right
-}};
+namespace n = normal;
+namespace t = thief;
+namespace h = hobo;
+namespace p = player;
 
-constexpr std::array<AnimRow, 3> kHoboRows = {{
-    {0, 4, 10, 0},            // walks left
-    {4, 4, 10, 1},            // walks right
-    {8, 6, 10, kSavedState},  // teaches
-}};
+constexpr StateRow kNormalList[] = {
+    {n::kWatch, {0, 3, 10, n::kWatch}},         {n::kWalkLeft, {3, 4, 10, n::kWalkLeft}},
+    {n::kWalkRight, {7, 4, 10, n::kWalkRight}}, {n::kPayLeft, {11, 4, 10, n::kWalkLeft}},
+    {n::kPayRight, {15, 4, 10, n::kWalkRight}},
+};
 
-constexpr std::array<AnimRow, 37> kPlayerRows = {{
-    {0, 3, 10, 0},     // 0 stands
-    {3, 4, 10, 1},     // 1 walks left
-    {7, 4, 10, 2},     // 2 walks right
-    kNone,             // 3
-    kNone,             // 4
-    {11, 12, 10, 0},   // 5 falls, facing left
-    {23, 12, 10, 0},   // 6 falls, facing right
-    kNone,             // 7 asks to perform
-    {3, 4, 10, 8},     // 8 follows left
-    {7, 4, 10, 9},     // 9 follows right
-    kNone,             // 10 stops performing
-    kNone,             // 11 offers begging
-    {35, 4, 10, 14},   // 12 begins begging, left
-    {39, 4, 10, 15},   // 13 begins begging, right
-    {43, 4, 10, 14},   // 14 begs, left
-    {47, 4, 10, 15},   // 15 begs, right
-    kNone,             // 16 offers singing
-    {51, 4, 10, 19},   // 17 begins singing, left
-    {55, 4, 10, 20},   // 18 begins singing, right
-    {59, 4, 10, 19},   // 19 sings, left
-    {63, 4, 10, 20},   // 20 sings, right
-    kNone,             // 21 offers the rabbit trick
-    {67, 4, 10, 24},   // 22 begins the rabbit trick, left
-    {71, 4, 10, 25},   // 23 begins the rabbit trick, right
-    {75, 4, 10, 24},   // 24 does the rabbit trick, left
-    {79, 4, 10, 25},   // 25 does the rabbit trick, right
-    kNone,             // 26 asks to dance
-    {83, 3, 10, 27},   // 27 dance ready
-    {86, 3, 10, 29},   // 28 begins dance move 1
-    {89, 3, 10, 29},   // 29 dance move 1
-    {92, 3, 10, 31},   // 30 begins dance move 2
-    {95, 3, 10, 31},   // 31 dance move 2
-    {98, 3, 10, 33},   // 32 begins dance move 3
-    {101, 3, 10, 33},  // 33 dance move 3
-    kNone,             // 34 stops dancing
-    {108, 4, 10, 0},   // 35 pushes to the right
-    {104, 4, 10, 0},   // 36 pushes to the left
-}};
+constexpr StateRow kThiefList[] = {
+    {t::kWalkLeft, {0, 4, 10, t::kWalkLeft}},
+    {t::kWalkRight, {4, 4, 10, t::kWalkRight}},
+    {t::kRunLeft, {8, 4, 10, t::kRunLeft}},
+    {t::kRunRight, {12, 4, 10, t::kRunRight}},
+};
+
+constexpr StateRow kHoboList[] = {
+    {h::kWalkLeft, {0, 4, 10, h::kWalkLeft}},
+    {h::kWalkRight, {4, 4, 10, h::kWalkRight}},
+    {h::kTeach, {8, 6, 10, kSavedState}},
+};
+
+// The one-update signals (asking, offering, stopping) have no row.
+constexpr StateRow kPlayerList[] = {
+    {p::kStand, {0, 3, 10, p::kStand}},
+    {p::kWalkLeft, {3, 4, 10, p::kWalkLeft}},
+    {p::kWalkRight, {7, 4, 10, p::kWalkRight}},
+    {p::kFallLeft, {11, 12, 10, p::kStand}},
+    {p::kFallRight, {23, 12, 10, p::kStand}},
+    {p::kFollowLeft, {3, 4, 10, p::kFollowLeft}},
+    {p::kFollowRight, {7, 4, 10, p::kFollowRight}},
+    {p::kBeginBeggingLeft, {35, 4, 10, p::kBegLeft}},
+    {p::kBeginBeggingRight, {39, 4, 10, p::kBegRight}},
+    {p::kBegLeft, {43, 4, 10, p::kBegLeft}},
+    {p::kBegRight, {47, 4, 10, p::kBegRight}},
+    {p::kBeginSingingLeft, {51, 4, 10, p::kSingLeft}},
+    {p::kBeginSingingRight, {55, 4, 10, p::kSingRight}},
+    {p::kSingLeft, {59, 4, 10, p::kSingLeft}},
+    {p::kSingRight, {63, 4, 10, p::kSingRight}},
+    {p::kBeginRabbitLeft, {67, 4, 10, p::kRabbitLeft}},
+    {p::kBeginRabbitRight, {71, 4, 10, p::kRabbitRight}},
+    {p::kRabbitLeft, {75, 4, 10, p::kRabbitLeft}},
+    {p::kRabbitRight, {79, 4, 10, p::kRabbitRight}},
+    {p::kDanceReady, {83, 3, 10, p::kDanceReady}},
+    {p::kBeginMove1, {86, 3, 10, p::kMove1}},
+    {p::kMove1, {89, 3, 10, p::kMove1}},
+    {p::kBeginMove2, {92, 3, 10, p::kMove2}},
+    {p::kMove2, {95, 3, 10, p::kMove2}},
+    {p::kBeginMove3, {98, 3, 10, p::kMove3}},
+    {p::kMove3, {101, 3, 10, p::kMove3}},
+    {p::kPushRight, {108, 4, 10, p::kStand}},
+    {p::kPushLeft, {104, 4, 10, p::kStand}},
+};
+
+constexpr auto kNormalRows = ByState<5>(kNormalList);
+constexpr auto kThiefRows = ByState<4>(kThiefList);
+constexpr auto kHoboRows = ByState<3>(kHoboList);
+constexpr auto kPlayerRows = ByState<p::kStateCount>(kPlayerList);
 
 RowTable TableFor(ActorType type) {
   switch (type) {

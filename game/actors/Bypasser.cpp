@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "game/actors/States.h"
+
 namespace game::actors {
 
 namespace {
@@ -62,16 +64,16 @@ void LoadNormalFrames(std::int32_t kind, std::span<Image> frames) {
 int Direction(std::int32_t type, std::int32_t state) {
   switch (type) {
     case kNormal:
-      if (state == 1 || state == 3) return -1;
-      if (state == 2 || state == 4) return 1;
+      if (state == normal::kWalkLeft || state == normal::kPayLeft) return -1;
+      if (state == normal::kWalkRight || state == normal::kPayRight) return 1;
       return 0;
     case kThief:
-      if (state == 0 || state == 2) return -1;
-      if (state == 1 || state == 3) return 1;
+      if (state == thief::kWalkLeft || state == thief::kRunLeft) return -1;
+      if (state == thief::kWalkRight || state == thief::kRunRight) return 1;
       return 0;
     case kHobo:
-      if (state == 0) return -1;
-      if (state == 1) return 1;
+      if (state == hobo::kWalkLeft) return -1;
+      if (state == hobo::kWalkRight) return 1;
       return 0;
     default:
       return 0;
@@ -146,7 +148,8 @@ void Bypasser::Update(float pace) {
 }
 
 bool Bypasser::IsAvailable() const {
-  return type_ == kNormal && (state == 1 || state == 2) && !engaged_ && cash_ > 0;
+  return type_ == kNormal && (state == normal::kWalkLeft || state == normal::kWalkRight) &&
+         !engaged_ && cash_ > 0;
 }
 
 void Bypasser::TakeCash(std::int32_t amount) {
@@ -182,7 +185,7 @@ std::int32_t Bypasser::NextState(const AnimRow& row) const {
 
 void Bypasser::OnStateSet(std::int32_t s) {
   // A hobo walking again offers its lesson again.
-  if (type_ == kHobo && (s == 0 || s == 1)) selling_ = true;
+  if (type_ == kHobo && (s == hobo::kWalkLeft || s == hobo::kWalkRight)) selling_ = true;
 }
 
 }  // namespace game::actors

@@ -2,6 +2,8 @@
 // watcher, and the price tag over a hobo that sells lessons.
 #include "game/actors/Bypasser.h"
 
+#include "game/actors/States.h"
+
 namespace game::actors {
 
 void Bypasser::Draw(int x, int y) const {
@@ -20,7 +22,7 @@ void Bypasser::Draw(int x, int y) const {
       DrawPlainAt(x + 25 + i, y + 1, meter_[1]);
   }
 
-  if (type_ == kHobo && selling_ && price_ >= 1000 && price_ <= 3000 && state != 2)
+  if (type_ == kHobo && selling_ && price_ >= 1000 && price_ <= 3000 && state != hobo::kTeach)
     DrawMaskedAt(x + 25, y - 40, priceTags_[static_cast<std::size_t>(price_ / 500 - 2)]);
 }
 

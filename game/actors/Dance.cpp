@@ -5,6 +5,7 @@
 #include "engine/core/Engine.h"
 #include "game/actors/Bypasser.h"
 #include "game/actors/Player.h"
+#include "game/actors/States.h"
 
 namespace game::actors {
 
@@ -38,7 +39,7 @@ void Dance::Finish(engine::sound::SoundX& cashSound) {
   for (Performance& member : audience_)
     member.Pay(cashSound);
   if (player_ == nullptr) return;
-  player_->SetState(0);
+  player_->SetState(player::kStand);
   player_->SetKnowsDance(false);
 }
 

@@ -6,16 +6,19 @@
 #include "game/actors/Bypasser.h"
 #include "game/actors/PaySchedule.h"
 #include "game/actors/Player.h"
+#include "game/actors/States.h"
 
 namespace game::actors {
 
 namespace {
 
-constexpr std::int32_t kWalkLeft = 1;
-constexpr std::int32_t kWalkRight = 2;
+using normal::kWalkLeft;
+using normal::kWalkRight;
 
 // The lead-in state of each performance, by the side the passer-by walks to.
-constexpr std::int32_t kLeadIn[3][2] = {{12, 13}, {17, 18}, {22, 23}};
+constexpr std::int32_t kLeadIn[3][2] = {{player::kBeginBeggingLeft, player::kBeginBeggingRight},
+                                        {player::kBeginSingingLeft, player::kBeginSingingRight},
+                                        {player::kBeginRabbitLeft, player::kBeginRabbitRight}};
 
 void PlayOnce(engine::sound::SoundX& sound) {
   Vorel.StartSound(sound, 0);
@@ -40,10 +43,10 @@ void Performance::Begin(Player* player, Bypasser* bypasser, float pace) {
   player->SetFollowSpeed(bypasser->Speed() + pace);
   if (bypasser->state == kWalkLeft) {
     direction_ = kWalkLeft;
-    player->SetState(8);
+    player->SetState(player::kFollowLeft);
   } else if (bypasser->state == kWalkRight) {
     direction_ = kWalkRight;
-    player->SetState(9);
+    player->SetState(player::kFollowRight);
   }
   schedule_ = bypasser->Schedule();
   // A passer-by resumes where its last performance stopped.
@@ -62,7 +65,7 @@ void Performance::Judge(std::int32_t choice, const std::array<std::int32_t, 4>& 
     return;
   }
   PlayOnce(wrongSound);
-  player_->SetState(direction_ == kWalkLeft ? 5 : 6);
+  player_->SetState(direction_ == kWalkLeft ? player::kFallLeft : player::kFallRight);
   player_->TakeCash(20);
   End();
 }
@@ -78,15 +81,15 @@ void Performance::Step(engine::sound::SoundX& cashSound) {
   const std::int32_t amount = schedule_->PopAmount();
   bypasser_->TakeCash(amount);
   if (direction_ == kWalkLeft) {
-    bypasser_->SetState(3);
+    bypasser_->SetState(normal::kPayLeft);
     PlayOnce(cashSound);
   } else if (direction_ == kWalkRight) {
-    bypasser_->SetState(4);
+    bypasser_->SetState(normal::kPayRight);
     PlayOnce(cashSound);
   }
   player_->AddCash(amount);
   if (!schedule_->HasSteps()) {
-    player_->SetState(0);
+    player_->SetState(player::kStand);
     End();
   }
 }
@@ -110,7 +113,7 @@ void Performance::Join(Player* player, Bypasser* bypasser, std::int32_t favourit
   savedState_ = bypasser->state;
   bypasser->SetEngaged(true);
   bypasser->SetWatching(true);
-  bypasser->SetState(0);
+  bypasser->SetState(normal::kWatch);
   schedule_ = bypasser->Schedule();
 }
 
@@ -132,10 +135,10 @@ void Performance::Pay(engine::sound::SoundX& cashSound) {
   bypasser_->SetEngaged(false);
   bypasser_->SetWatching(false);
   if (savedState_ == kWalkLeft) {
-    bypasser_->SetState(3);
+    bypasser_->SetState(normal::kPayLeft);
     PlayOnce(cashSound);
   } else if (savedState_ == kWalkRight) {
-    bypasser_->SetState(4);
+    bypasser_->SetState(normal::kPayRight);
     PlayOnce(cashSound);
   }
   player_->AddCash(amount);

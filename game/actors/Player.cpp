@@ -8,8 +8,11 @@
 
 #include "engine/graphics/ImageFile.h"
 #include "game/actors/PlayerControls.h"
+#include "game/actors/States.h"
 
 namespace game::actors {
+
+using namespace player;
 
 namespace {
 
@@ -56,20 +59,20 @@ constexpr std::array<FrameGroup, 26> kFrameGroups = {{
 // The states in which "stop performing" applies: following, the lead-ins and the performances.
 bool IsFollowingOrPerforming(std::int32_t s) {
   switch (s) {
-    case 8:
-    case 9:
-    case 12:
-    case 13:
-    case 14:
-    case 15:
-    case 17:
-    case 18:
-    case 19:
-    case 20:
-    case 22:
-    case 23:
-    case 24:
-    case 25:
+    case kFollowLeft:
+    case kFollowRight:
+    case kBeginBeggingLeft:
+    case kBeginBeggingRight:
+    case kBegLeft:
+    case kBegRight:
+    case kBeginSingingLeft:
+    case kBeginSingingRight:
+    case kSingLeft:
+    case kSingRight:
+    case kBeginRabbitLeft:
+    case kBeginRabbitRight:
+    case kRabbitLeft:
+    case kRabbitRight:
       return true;
     default:
       return false;
@@ -77,18 +80,18 @@ bool IsFollowingOrPerforming(std::int32_t s) {
 }
 
 // The move that keeps a performance or a dance move going.
-Action MoveFor(std::int32_t s) {
+Binding MoveFor(std::int32_t s) {
   switch (s) {
-    case 19:
-    case 20:
-    case 31:
-      return Action::kMove2;
-    case 24:
-    case 25:
-    case 33:
-      return Action::kMove3;
+    case kSingLeft:
+    case kSingRight:
+    case kMove2:
+      return Binding::kMove2;
+    case kRabbitLeft:
+    case kRabbitRight:
+    case kMove3:
+      return Binding::kMove3;
     default:
-      return Action::kMove1;
+      return Binding::kMove1;
   }
 }
 
@@ -105,7 +108,7 @@ void Player::Init(std::int32_t x, std::int32_t y, std::int32_t worldWidth,
   kindFlags_.fill(false);
   knowsDance_ = false;
   playerNumber_ = playerNumber;
-  SetState(0);
+  SetState(kStand);
   if (loadImages) {
     {
       engine::graphics::ImageFile imgext;
@@ -121,7 +124,7 @@ bool Player::FollowLeft(float distance) {
   x_ -= distance;
   if (x_ < 0.0f) {
     x_ = 0.0f;
-    SetState(10);
+    SetState(kStopPerforming);
     return true;
   }
   return false;
@@ -131,18 +134,20 @@ bool Player::FollowRight(float distance) {
   x_ += distance;
   if (x_ + static_cast<float>(kWidth) > static_cast<float>(worldWidth_)) {
     x_ = static_cast<float>(worldWidth_ - kWidth);
-    SetState(10);
+    SetState(kStopPerforming);
     return true;
   }
   return false;
 }
 
-void Player::OfferAtLastPicture(std::int32_t lastImg, bool frozen) {
+void Player::OfferAtLastPicture(const FrameInput& input, std::int32_t lastImg, bool frozen) {
   if (cur_img == lastImg) {
-    constexpr std::array<std::pair<Action, std::int32_t>, 3> kOffers = {
-        {{Action::kMove1, 11}, {Action::kMove2, 16}, {Action::kMove3, 21}}};
+    constexpr std::array<std::pair<Binding, std::int32_t>, 3> kOffers = {
+        {{Binding::kMove1, kOfferBegging},
+         {Binding::kMove2, kOfferSinging},
+         {Binding::kMove3, kOfferRabbit}}};
     for (const auto& [move, offer] : kOffers) {
-      if (!frozen && ActionDown(playerNumber_, move)) {
+      if (!frozen && Held(input, playerNumber_, move)) {
         savedState_ = state;
         SetState(offer);
         return;
@@ -152,87 +157,87 @@ void Player::OfferAtLastPicture(std::int32_t lastImg, bool frozen) {
   Animate(state);
 }
 
-void Player::Update(std::int8_t key, bool frozen) {
+void Player::Update(const FrameInput& input, bool frozen) {
   ++ticks;
-  const auto held = [&](Action a) { return !frozen && ActionDown(playerNumber_, a); };
+  const auto held = [&](Binding b) { return !frozen && Held(input, playerNumber_, b); };
 
   switch (state) {
-    case 0:
-      if (held(Action::kLeft)) {
-        SetState(1);
-      } else if (held(Action::kRight)) {
-        SetState(2);
+    case kStand:
+      if (held(Binding::kLeft)) {
+        SetState(kWalkLeft);
+      } else if (held(Binding::kRight)) {
+        SetState(kWalkRight);
       } else {
-        Animate(0);
+        Animate(kStand);
       }
       break;
-    case 1:
+    case kWalkLeft:
       x_ -= kWalkStep;
       if (x_ < 0.0f) x_ = 0.0f;
-      if (held(Action::kLeft)) {
-        Animate(1);
-      } else if (held(Action::kRight)) {
-        SetState(2);
+      if (held(Binding::kLeft)) {
+        Animate(kWalkLeft);
+      } else if (held(Binding::kRight)) {
+        SetState(kWalkRight);
       } else {
-        SetState(0);
+        SetState(kStand);
       }
       break;
-    case 2:
+    case kWalkRight:
       x_ += kWalkStep;
       if (x_ + static_cast<float>(kWidth) > static_cast<float>(worldWidth_))
         x_ = static_cast<float>(worldWidth_ - kWidth);
-      if (held(Action::kLeft)) {
-        SetState(1);
-      } else if (held(Action::kRight)) {
-        Animate(2);
+      if (held(Binding::kLeft)) {
+        SetState(kWalkLeft);
+      } else if (held(Binding::kRight)) {
+        Animate(kWalkRight);
       } else {
-        SetState(0);
+        SetState(kStand);
       }
       break;
-    case 5:
-    case 6:
-    case 28:
-    case 30:
-    case 32:
-    case 35:
-    case 36:
+    case kFallLeft:
+    case kFallRight:
+    case kBeginMove1:
+    case kBeginMove2:
+    case kBeginMove3:
+    case kPushRight:
+    case kPushLeft:
       Animate(state);
       break;
-    case 7:
-    case 11:
-    case 16:
-    case 21:
-    case 26:
+    case kAskToPerform:
+    case kOfferBegging:
+    case kOfferSinging:
+    case kOfferRabbit:
+    case kAskToDance:
       // A request the street's rules did not take up: back to what it was, picture unchanged.
       state = savedState_;
       break;
-    case 8:
-      if (!FollowLeft(followSpeed_)) OfferAtLastPicture(kLastWalkLeftImg, frozen);
+    case kFollowLeft:
+      if (!FollowLeft(followSpeed_)) OfferAtLastPicture(input, kLastWalkLeftImg, frozen);
       break;
-    case 9:
-      if (!FollowRight(followSpeed_)) OfferAtLastPicture(kLastWalkRightImg, frozen);
+    case kFollowRight:
+      if (!FollowRight(followSpeed_)) OfferAtLastPicture(input, kLastWalkRightImg, frozen);
       break;
-    case 10:
-    case 34:
-      SetState(0);
+    case kStopPerforming:
+    case kStopDancing:
+      SetState(kStand);
       break;
-    case 12:
-    case 17:
-    case 22:
+    case kBeginBeggingLeft:
+    case kBeginSingingLeft:
+    case kBeginRabbitLeft:
       if (!FollowLeft(followSpeed_)) Animate(state);
       break;
-    case 13:
-    case 18:
-    case 23:
+    case kBeginBeggingRight:
+    case kBeginSingingRight:
+    case kBeginRabbitRight:
       if (!FollowRight(followSpeed_)) Animate(state);
       break;
-    case 14:
-    case 19:
-    case 24:
-    case 15:
-    case 20:
-    case 25: {
-      const bool left = state == 14 || state == 19 || state == 24;
+    case kBegLeft:
+    case kSingLeft:
+    case kRabbitLeft:
+    case kBegRight:
+    case kSingRight:
+    case kRabbitRight: {
+      const bool left = state == kBegLeft || state == kSingLeft || state == kRabbitLeft;
       if (left ? FollowLeft(followSpeed_) : FollowRight(followSpeed_)) break;
       if (held(MoveFor(state))) {
         Animate(state);
@@ -241,49 +246,44 @@ void Player::Update(std::int8_t key, bool frozen) {
       }
       break;
     }
-    case 27:
-      if (held(Action::kMove1)) {
-        SetState(28);
-      } else if (held(Action::kMove2)) {
-        SetState(30);
-      } else if (held(Action::kMove3)) {
-        SetState(32);
+    case kDanceReady:
+      if (held(Binding::kMove1)) {
+        SetState(kBeginMove1);
+      } else if (held(Binding::kMove2)) {
+        SetState(kBeginMove2);
+      } else if (held(Binding::kMove3)) {
+        SetState(kBeginMove3);
       } else {
-        Animate(27);
+        Animate(kDanceReady);
       }
       break;
-    case 29:
-    case 31:
-    case 33:
+    case kMove1:
+    case kMove2:
+    case kMove3:
       if (held(MoveFor(state))) {
         Animate(state);
       } else {
-        SetState(27);
+        SetState(kDanceReady);
       }
       break;
     default:
       break;
   }
 
-  switch (TypedRequest(playerNumber_, key)) {
-    case Request::kPerform:
-      if (state >= 0 && state <= 2) {
-        savedState_ = state;
-        SetState(7);
-      } else if (IsFollowingOrPerforming(state)) {
-        SetState(10);
-      }
-      break;
-    case Request::kDance:
-      if (knowsDance_ && state >= 0 && state <= 2) {
-        savedState_ = state;
-        SetState(26);
-      } else if (state >= 27 && state <= 33) {
-        SetState(34);
-      }
-      break;
-    case Request::kNone:
-      break;
+  if (Typed(playerNumber_, Binding::kFollow, input.typed)) {
+    if (StandsOrWalks(state)) {
+      savedState_ = state;
+      SetState(kAskToPerform);
+    } else if (IsFollowingOrPerforming(state)) {
+      SetState(kStopPerforming);
+    }
+  } else if (Typed(playerNumber_, Binding::kDance, input.typed)) {
+    if (knowsDance_ && StandsOrWalks(state)) {
+      savedState_ = state;
+      SetState(kAskToDance);
+    } else if (Dances(state)) {
+      SetState(kStopDancing);
+    }
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "engine/graphics/Image.h"
 #include "game/actors/Animation.h"
+#include "game/actors/FrameInput.h"
 
 namespace game::actors {
 
@@ -18,9 +19,9 @@ class Player final : public Actor {
   // mode's first game).
   void Init(std::int32_t x, std::int32_t y, std::int32_t worldWidth, std::int32_t playerNumber,
             bool loadImages, bool showNumber);
-  // One frame: the held actions (ignored while frozen) move the state machine, then the typed
-  // character asks to perform or dance, or stops.
-  void Update(std::int8_t key, bool frozen);
+  // One frame: the held bindings of input (ignored while frozen) move the state machine, then
+  // its typed character asks to perform or dance, or stops.
+  void Update(const FrameInput& input, bool frozen);
   // The picture at screen position (x, y), and the player's number over its head.
   void Draw(int x, int y) const;
 
@@ -61,7 +62,7 @@ class Player final : public Actor {
   bool FollowRight(float distance);
   // While following: a move held at the walk's last picture (lastImg) offers its performance;
   // otherwise the walk goes on.
-  void OfferAtLastPicture(std::int32_t lastImg, bool frozen);
+  void OfferAtLastPicture(const FrameInput& input, std::int32_t lastImg, bool frozen);
 
   float x_ = 0.0f;
   float y_ = 0.0f;

@@ -1,74 +1,187 @@
-// PlayerControls.cpp -- the performers' control schemes: held keys and buttons read through the
-// engine, and the typed characters of each player.
+// PlayerControls.cpp -- the bindings table of both street modes, its look-ups, and the help's
+// and the README's controls made from it.
 #include "game/actors/PlayerControls.h"
 
-#include <array>
+#include <string_view>
+#include <vector>
 
-#include "engine/core/Engine.h"
+#include "engine/platform/VirtualKey.h"
 
 namespace game::actors {
 
+namespace vk = engine::platform::vk;
+
 namespace {
 
-// Windows virtual-key codes, as the engine's held-key table is indexed.
-constexpr std::int32_t kLeftArrow = 37;
-constexpr std::int32_t kRightArrow = 39;
-constexpr std::int32_t kKeyN = 78;
-constexpr std::int32_t kKeyM = 77;
-constexpr std::int32_t kDigit1 = 49;
-constexpr std::int32_t kKeypad7 = 103;
+inline constexpr std::size_t kBindingCount = static_cast<std::size_t>(Binding::kPause) + 1;
 
-// Mouse button code bits: player 2 walks with the buttons.
-constexpr std::int32_t kLeftButton = 1;
-constexpr std::int32_t kRightButton = 2;
+// What does a binding in one scheme.
+struct Input {
+  enum class Kind : std::uint8_t { kNone, kKey, kButton, kCharacter };
+  Kind kind = Kind::kNone;
+  std::int32_t code = 0;  // virtual-key code, button code bit, or the character
+};
 
-// Key codes of the keyboard schemes, in the order of Action.
-constexpr std::array<std::int32_t, 5> kSinglePlayerKeys = {kLeftArrow, kRightArrow, kDigit1,
-                                                           kDigit1 + 1, kDigit1 + 2};
-constexpr std::array<std::int32_t, 5> kPlayerOneKeys = {kKeyN, kKeyM, kDigit1, kDigit1 + 1,
-                                                        kDigit1 + 2};
+constexpr Input Key(std::int32_t code) {
+  return {Input::Kind::kKey, code};
+}
+constexpr Input Button(std::int32_t bit) {
+  return {Input::Kind::kButton, bit};
+}
+constexpr Input Character(char c) {
+  return {Input::Kind::kCharacter, c};
+}
 
-bool PlayerTwoDown(Action action) {
-  switch (action) {
-    case Action::kLeft:
-      return (Vorel.GetMouseButton() & kLeftButton) != 0;
-    case Action::kRight:
-      return (Vorel.GetMouseButton() & kRightButton) != 0;
-    case Action::kMove1:
-      return Vorel.KeyDown(kKeypad7) != 0;
-    case Action::kMove2:
-      return Vorel.KeyDown(kKeypad7 + 1) != 0;
-    case Action::kMove3:
-      return Vorel.KeyDown(kKeypad7 + 2) != 0;
+// One line of the controls: what it does in each mode (null where the mode has no such
+// control), the bindings it covers, and per scheme their inputs and the name shown for them.
+struct Control {
+  const char* onePlayer;
+  const char* twoPlayers;
+  std::array<Binding, 3> bindings;
+  std::size_t count;
+  std::array<const char*, kSchemeCount> names;
+  std::array<std::array<Input, 3>, kSchemeCount> inputs;
+};
+
+constexpr Control kControls[] = {
+    {"walk left, right",
+     "walk left, right",
+     {Binding::kLeft, Binding::kRight},
+     2,
+     {"Left, Right arrows (hold)", "N, M (hold)", "left, right mouse button (hold)"},
+     {{{Key(vk::kLeft), Key(vk::kRight)},
+       {Key(vk::Letter('N')), Key(vk::Letter('M'))},
+       {Button(1), Button(2)}}}},
+    {"follow the passer-by beside you; again to stop",
+     "follow, stop",
+     {Binding::kFollow},
+     1,
+     {"q", "q", "4"},
+     {{{Character('q')}, {Character('q')}, {Character('4')}}}},
+    {"beg, sing, rabbit trick while following; the three dance moves while dancing",
+     "beg, sing, rabbit; dance moves",
+     {Binding::kMove1, Binding::kMove2, Binding::kMove3},
+     3,
+     {"1, 2, 3 (hold)", "1, 2, 3 (hold)", "keypad 7, 8, 9 (hold, Num Lock on)"},
+     {{{Key(vk::Digit(1)), Key(vk::Digit(2)), Key(vk::Digit(3))},
+       {Key(vk::Digit(1)), Key(vk::Digit(2)), Key(vk::Digit(3))},
+       {Key(vk::Keypad(7)), Key(vk::Keypad(8)), Key(vk::Keypad(9))}}}},
+    {"start or stop the dance (after buying a lesson)",
+     "dance start, stop",
+     {Binding::kDance},
+     1,
+     {"r", "r", "5"},
+     {{{Character('r')}, {Character('r')}, {Character('5')}}}},
+    {"buy a dance lesson from the hobo beside you",
+     "buy a dance lesson",
+     {Binding::kBuyLesson},
+     1,
+     {"b", "b", "6"},
+     {{{Character('b')}, {Character('b')}, {Character('6')}}}},
+    {nullptr,
+     "push the other",
+     {Binding::kPush},
+     1,
+     {nullptr, "s", "+"},
+     {{{}, {Character('s')}, {Character('+')}}}},
+    {"pause and resume; a new game once the game is over",
+     "pause, new game",
+     {Binding::kPause},
+     1,
+     {"p", "p", "p"},
+     {{{Character('p')}, {Character('p')}, {Character('p')}}}},
+};
+
+// The table by scheme and binding, for the look-ups each frame.
+using InputTable = std::array<std::array<Input, kBindingCount>, kSchemeCount>;
+constexpr InputTable ByBinding() {
+  InputTable table{};
+  for (const Control& c : kControls) {
+    for (std::size_t s = 0; s < kSchemeCount; ++s) {
+      for (std::size_t i = 0; i < c.count; ++i)
+        table[s][static_cast<std::size_t>(c.bindings[i])] = c.inputs[s][i];
+    }
   }
-  return false;
+  return table;
+}
+constexpr InputTable kInputs = ByBinding();
+
+const Input* Find(std::int32_t scheme, Binding binding) {
+  if (scheme < 0 || scheme >= kSchemeCount) return nullptr;
+  return &kInputs[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(binding)];
+}
+
+// Words broken into lines of at most width characters.
+std::vector<std::string> Wrap(std::string_view text, std::size_t width) {
+  std::vector<std::string> lines(1);
+  while (!text.empty()) {
+    const std::size_t space = text.find(' ');
+    const std::string_view word = text.substr(0, space);
+    text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
+    if (!lines.back().empty() && lines.back().size() + 1 + word.size() > width)
+      lines.emplace_back();
+    if (!lines.back().empty()) lines.back() += ' ';
+    lines.back() += word;
+  }
+  return lines;
+}
+
+std::string Pad(std::string text, std::size_t width) {
+  if (text.size() < width) text.resize(width, ' ');
+  return text;
 }
 
 }  // namespace
 
-bool ActionDown(std::int32_t playerNumber, Action action) {
-  const auto index = static_cast<std::size_t>(action);
-  switch (playerNumber) {
-    case 0:
-      return Vorel.KeyDown(kSinglePlayerKeys[index]) != 0;
-    case 1:
-      return Vorel.KeyDown(kPlayerOneKeys[index]) != 0;
-    case 2:
-      return PlayerTwoDown(action);
+bool Held(const FrameInput& input, std::int32_t scheme, Binding binding) {
+  const Input* in = Find(scheme, binding);
+  if (in == nullptr) return false;
+  switch (in->kind) {
+    case Input::Kind::kKey:
+      return input.KeyDown(in->code);
+    case Input::Kind::kButton:
+      return (input.mouseButton & in->code) != 0;
     default:
       return false;
   }
 }
 
-Request TypedRequest(std::int32_t playerNumber, std::int8_t key) {
-  if (playerNumber == 0 || playerNumber == 1) {
-    if (key == 'q') return Request::kPerform;
-    if (key == 'r') return Request::kDance;
-  } else if (playerNumber == 2) {
-    if (key == '4') return Request::kPerform;
-    if (key == '5') return Request::kDance;
+bool Typed(std::int32_t scheme, Binding binding, std::int8_t key) {
+  const Input* in = Find(scheme, binding);
+  return in != nullptr && in->kind == Input::Kind::kCharacter && key == in->code;
+}
+
+std::string ControlsHelp() {
+  constexpr std::size_t kName = 27, kWhat = 24, kFirst = 17;
+  std::string text = "Single player:\n";
+  for (const Control& c : kControls) {
+    if (c.onePlayer == nullptr) continue;
+    const std::vector<std::string> lines = Wrap(c.onePlayer, 78 - kName);
+    text += "  " + Pad(c.names[0], kName) + lines[0] + "\n";
+    for (std::size_t i = 1; i < lines.size(); ++i)
+      text += std::string(2 + kName, ' ') + lines[i] + "\n";
   }
-  return Request::kNone;
+  text +=
+      "\nTwo players:" + std::string(2 + kWhat - 12, ' ') + Pad("player 1", kFirst) + "player 2\n";
+  for (const Control& c : kControls) {
+    const std::vector<std::string> lines = Wrap(c.twoPlayers, kWhat - 2);
+    text += "  " + Pad(lines[0], kWhat) + Pad(c.names[1], kFirst) + c.names[2] + "\n";
+    for (std::size_t i = 1; i < lines.size(); ++i)
+      text += "    " + lines[i] + "\n";
+  }
+  return text;
+}
+
+std::string ControlsMarkdown() {
+  std::string text = "One player:\n\n| Action | Key |\n|---|---|\n";
+  for (const Control& c : kControls) {
+    if (c.onePlayer != nullptr)
+      text += std::string("| ") + c.onePlayer + " | " + c.names[0] + " |\n";
+  }
+  text += "\nTwo players:\n\n| Action | Player 1 | Player 2 |\n|---|---|---|\n";
+  for (const Control& c : kControls)
+    text += std::string("| ") + c.twoPlayers + " | " + c.names[1] + " | " + c.names[2] + " |\n";
+  return text;
 }
 
 }  // namespace game::actors

@@ -1,24 +1,46 @@
-// PlayerControls.h -- which keys and mouse buttons each performer answers to: the five held
-// actions, polled from the engine every update, and the typed characters that ask to perform or
-// dance.
+// PlayerControls.h -- every key binding of both street modes in one table: the keys and mouse
+// buttons held to walk, perform and dance, and the characters typed to follow, dance, buy a
+// lesson, push and pause, with the names the help and the README give them.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
+
+#include "game/actors/FrameInput.h"
 
 namespace game::actors {
 
-enum class Action : std::uint8_t { kLeft, kRight, kMove1, kMove2, kMove3 };
+enum class Binding : std::uint8_t {
+  // Held.
+  kLeft,
+  kRight,
+  kMove1,
+  kMove2,
+  kMove3,
+  // Typed.
+  kFollow,
+  kDance,
+  kBuyLesson,
+  kPush,
+  kPause,
+};
 
-// What a typed character asks of a performer.
-enum class Request : std::uint8_t { kNone, kPerform, kDance };
+// A scheme is a player number: 0 the single player, 1 and 2 the two players. Any other number
+// has no bindings.
+inline constexpr std::int32_t kSchemeCount = 3;
 
-// True while action's key (or button) of player number playerNumber is held: 0 the
-// single-player keys, 1 player 1's, 2 player 2's mouse buttons and keypad. Any other player
-// number has no keys. Called by Player::Update.
-bool ActionDown(std::int32_t playerNumber, Action action);
+// True while a held binding's key (or button) of the scheme is held in input. Called by
+// Player::Update.
+bool Held(const FrameInput& input, std::int32_t scheme, Binding binding);
 
-// The request made by the character typed this frame (0 for none); characters are compared
-// exactly, so an upper-case letter asks nothing.
-Request TypedRequest(std::int32_t playerNumber, std::int8_t key);
+// True when key, the character typed this frame, is the scheme's character for a typed
+// binding; characters are compared exactly, so an upper-case letter asks nothing.
+bool Typed(std::int32_t scheme, Binding binding, std::int8_t key);
+
+// The controls of both modes as the help prints them (for --help) and as the README's tables
+// show them (Markdown).
+std::string ControlsHelp();
+std::string ControlsMarkdown();
 
 }  // namespace game::actors

@@ -7,29 +7,22 @@
 #include <memory>
 
 #include "engine/graphics/Image.h"
-#include "game/battle/StreetMode.h"
+#include "game/street/StreetMode.h"
 
 namespace game::battle {
 
-class Battle : public StreetMode {
+class Battle : public street::StreetMode {
  public:
   Battle() = default;
 
   // Called once by the game shell when the single-player button is clicked.
   void Start(std::uint32_t seed);
-  // One frame of rules with the character typed in it (0 for none).
-  void Run(std::int8_t key);
+  // One frame of rules with what the player holds and typed in it.
+  void Run(const actors::FrameInput& input);
   // One frame of drawing into the locked back buffer.
   void Draw();
 
   // Queries for the trace and tests.
-  std::uint8_t Paused() const { return paused_; }
-  std::int32_t Light() const { return light_; }
-  std::int32_t Frame() const { return frame_; }
-  std::int32_t Clock() const { return clock_; }
-  std::uint32_t State() const { return state_; }
-  std::int32_t DayTimer() const { return dayTimer_; }
-  std::uint32_t Seed() const { return seed_; }
   const actors::Player* GetPlayer() const { return player_.get(); }
   const actors::View* GetView() const { return view_.get(); }
   const actors::Performance* GetPerformance() const { return performance_.get(); }
@@ -37,22 +30,15 @@ class Battle : public StreetMode {
   const std::array<engine::graphics::Image, 40>& Images() const { return images_; }
 
  private:
-  void LoadImages();
+  void OpenStreet(bool firstGame) override;
+  void FreezePerformers() override;
+  void Play(const actors::FrameInput& input) override;
+  void NewGame() override;
   void SetUpStage(const char* stageName, bool firstTime);
-  void NewInterests(std::uint32_t s) { StreetMode::NewInterests(s); }
-  void Play(std::int8_t key);
   void EndOfDay();
-  void NewGame();
   void DrawHud();
   void DrawStreet();
 
-  std::uint8_t paused_ = 0;
-  std::int32_t light_ = 0;
-  std::int32_t frame_ = 0;
-  std::int32_t clock_ = 0;
-  std::uint32_t state_ = 0;
-  std::int32_t dayTimer_ = 0;
-  std::uint32_t seed_ = 0;
   std::array<engine::graphics::Image, 40> images_;
   std::unique_ptr<actors::View> view_;
   std::unique_ptr<actors::Player> player_;

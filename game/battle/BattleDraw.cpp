@@ -15,26 +15,21 @@ void Battle::DrawStreet() {
 
 void Battle::Draw() {
   switch (state_) {
-    case 1:  // count-down: no passers-by, no cash items
+    case street::kCountDown:  // no passers-by, no cash items
       DrawStreet();
       DrawPlayer(*player_, *view_);
       DrawHud();
       Vorel.DrawMasked(375, 100, images_[kTrafficGreen + static_cast<std::size_t>(light_)]);
       break;
-    case 2:
+    case street::kPlaying:
       FollowPlayer(*view_, *player_);
       DrawStreet();
-      for (std::int32_t item : {item1_, item2_}) {
-        if (item < 0) continue;
-        Vorel.DrawMasked(static_cast<int>(static_cast<float>(item) - view_->ScrollX()),
-                         static_cast<int>(view_->ScreenY() + 295.0f - view_->ScrollY()),
-                         images_[kCashItem]);
-      }
+      DrawItems(*view_, 295.0f, images_[kCashItem]);
       DrawPlayer(*player_, *view_);
       DrawBypassers(*view_);
       DrawHud();
       break;
-    case 3:  // game over: no cash items
+    case street::kGameOver:  // no cash items
       FollowPlayer(*view_, *player_);
       DrawStreet();
       DrawPlayer(*player_, *view_);
@@ -44,7 +39,7 @@ void Battle::Draw() {
       Vorel.DrawPlain(200, 300, images_[kAgain]);
       if (player_->Level() < 5) Vorel.DrawMasked(250, 200, images_[kLose]);
       break;
-    default:  // the first Run always leaves state 0 before the first drawing
+    default:  // the first Run always leaves kStarting before the first drawing
       break;
   }
 }
@@ -68,7 +63,7 @@ void Battle::DrawHud() {
   for (std::int32_t i = 0; i < player_->Level(); ++i) {
     Vorel.DrawMasked(700 + 20 * i, sy + 100, images_[kAbility]);
   }
-  if (state_ == 2 || state_ == 3) {
+  if (state_ == street::kPlaying || state_ == street::kGameOver) {
     DrawClock(images_[kClockFace], images_[kLongHand], images_[kShortHand], images_[kLongTurned],
               images_[kShortTurned], static_cast<float>(dayTimer_ / 20 - 360),
               static_cast<float>(dayTimer_ / 120 - 360), 375, sy);

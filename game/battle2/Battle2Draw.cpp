@@ -17,14 +17,7 @@ void Battle2::DrawStreet(const actors::View& view) {
 // passers-by and the followed performer's status display.
 void Battle2::DrawView(const actors::View& view, const actors::Player& followed, bool items) {
   DrawStreet(view);
-  if (items) {
-    for (std::int32_t item : {item1_, item2_}) {
-      if (item < 0) continue;
-      Vorel.DrawMasked(static_cast<int>(static_cast<float>(item) - view.ScrollX()),
-                       static_cast<int>(view.ScreenY() + 120.0f - view.ScrollY()),
-                       images_[kCashItem]);
-    }
-  }
+  if (items) DrawItems(view, 120.0f, images_[kCashItem]);
   DrawPlayer(*player1_, view);
   DrawPlayer(*player2_, view);
   DrawBypassers(view);
@@ -33,7 +26,7 @@ void Battle2::DrawView(const actors::View& view, const actors::Player& followed,
 
 void Battle2::Draw() {
   switch (state_) {
-    case 1:  // count-down: the views stay where they are
+    case street::kCountDown:  // the views stay where they are
       DrawStreet(*view1_);
       DrawPlayer(*player1_, *view1_);
       DrawPlayer(*player2_, *view1_);
@@ -44,16 +37,16 @@ void Battle2::Draw() {
       DrawHud(*player2_, *view2_);
       Vorel.DrawMasked(375, 225, images_[kTrafficGreen + static_cast<std::size_t>(light_)]);
       break;
-    case 2:
+    case street::kPlaying:
       FollowPlayer(*view1_, *player1_);
       DrawView(*view1_, *player1_, true);
       FollowPlayer(*view2_, *player2_);
       DrawView(*view2_, *player2_, true);
       // The last frame of play is still drawn as play. The clock only ever counts down, so a
       // frame whose drawing was skipped cannot let it pass 0 unnoticed.
-      if (clock_ <= 0) state_ = 3;
+      if (clock_ <= 0) state_ = street::kGameOver;
       break;
-    case 3:
+    case street::kGameOver:
       FollowPlayer(*view1_, *player1_);
       DrawView(*view1_, *player1_, false);
       FollowPlayer(*view2_, *player2_);
@@ -84,7 +77,7 @@ void Battle2::DrawHud(const actors::Player& player, const actors::View& view) {
   for (std::int32_t i = 0; i < player.Level(); ++i) {
     Vorel.DrawMasked(700 + 20 * i, sy, images_[kAbility]);
   }
-  if (state_ == 2 || state_ == 3) {
+  if (state_ == street::kPlaying || state_ == street::kGameOver) {
     const std::int32_t left = 20000 - frame_;
     DrawClock(images_[kClockFace], images_[kLongHand], images_[kShortHand], images_[kLongTurned],
               images_[kShortTurned], static_cast<float>(left / 20 - 360),

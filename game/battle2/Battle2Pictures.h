@@ -11,6 +11,10 @@ enum : std::size_t {
   kTrafficGreen = 5,
   kAgain = 8,
   kLoading = 9,
+  kStartPicture = 10,  // loaded, never drawn
+  kTopBar = 11,        // loaded, never drawn
+  kBottomBar = 12,     // loaded, never drawn
+  kPortrait = 13,      // loaded, never drawn
   kPause = 14,
   kDanceOwned = 15,
   kGameOver = 16,

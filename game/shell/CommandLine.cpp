@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "game/actors/PlayerControls.h"
+
 namespace game::shell {
 
 namespace {
@@ -126,25 +128,8 @@ std::string UsageText() {
          "\n"
          "Title and rules: click ONE PLAYER, TWO PLAYERS or RULES; the two buttons at the\n"
          "bottom right turn the rules pages.\n"
-         "\n"
-         "Single player:\n"
-         "  Left, Right arrows  walk (hold)\n"
-         "  q                   follow the passer-by beside you; again to stop\n"
-         "  1, 2, 3             beg, sing, rabbit trick while following (hold);\n"
-         "                      the three dance moves while dancing\n"
-         "  r                   start or stop the dance (after buying a lesson)\n"
-         "  b                   buy a dance lesson from a hobo\n"
-         "  p                   pause and resume; a new game once the game is over\n"
-         "\n"
-         "Two players:          player 1            player 2\n"
-         "  walk left, right    N, M (hold)         left, right mouse button (hold)\n"
-         "  follow, stop        q                   4\n"
-         "  beg, sing, rabbit   1, 2, 3 (hold)      keypad 7, 8, 9 (hold, Num Lock on)\n"
-         "    and dance moves\n"
-         "  dance start, stop   r                   5\n"
-         "  buy a dance lesson  b                   6\n"
-         "  push the other      s                   +\n"
-         "  pause, new game     p                   p\n"
+         "\n" +
+         actors::ControlsHelp() +
          "\n"
          "Alt+Enter or F11 switches between full screen and a window.\n"
          "Escape quits from every screen.\n";

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "engine/support/Path.h"
-#include "game/battle/StreetMode.h"
 #include "game/shell/GameShell.h"
+#include "game/street/StreetMode.h"
 
 namespace game::shell {
 
@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 
 std::vector<std::string> StartFiles() {
   std::vector<std::string> files = GameShell::PictureFiles();
-  files.insert(files.end(), battle::kSoundFiles.begin(), battle::kSoundFiles.end());
+  files.insert(files.end(), street::kSoundFiles.begin(), street::kSoundFiles.end());
   return files;
 }
 

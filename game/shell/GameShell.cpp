@@ -68,12 +68,12 @@ bool GameShell::HitButton(std::int32_t x, std::int32_t y, std::int32_t left, std
   return left < x && x < left + width && top < y && y < top + height;
 }
 
-void GameShell::Run(std::int8_t key) {
+void GameShell::Run(const actors::FrameInput& input) {
   ++frameCount_;
   --clickDelay_;
   // The buttons answer to a held left button, not only to a fresh press.
-  const bool pressed = (Vorel.GetMouseButton() & 1) != 0;
-  const std::int32_t x = Vorel.GetMouseX(), y = Vorel.GetMouseY();
+  const bool pressed = (input.mouseButton & 1) != 0;
+  const std::int32_t x = input.mouseX, y = input.mouseY;
   auto hit = [&](const Button& b) {
     return pressed && HitButton(x, y, b.left, b.top, b.width, b.height);
   };
@@ -83,7 +83,7 @@ void GameShell::Run(std::int8_t key) {
       battle_.Start(static_cast<std::uint32_t>(frameCount_));
     } else if (hit(kTwoPlayers)) {
       mode_ = 2;
-      battle2_.Start(frameCount_);
+      battle2_.Start(static_cast<std::uint32_t>(frameCount_));
     } else if (hit(kRules)) {
       page_ = 1;
       clickDelay_ = kClickDelay;
@@ -97,8 +97,8 @@ void GameShell::Run(std::int8_t key) {
       clickDelay_ = kClickDelay;
     }
   }
-  if (mode_ == 1) battle_.Run(key);
-  if (mode_ == 2) battle2_.Run(key);
+  if (mode_ == 1) battle_.Run(input);
+  if (mode_ == 2) battle2_.Run(input);
 }
 
 void GameShell::Draw() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/graphics/Image.h"
+#include "game/actors/FrameInput.h"
 #include "game/battle/Battle.h"
 #include "game/battle2/Battle2.h"
 
@@ -22,7 +23,8 @@ class GameShell {
   // A hit is strictly inside the rectangle: its edges do not count.
   static bool HitButton(std::int32_t x, std::int32_t y, std::int32_t left, std::int32_t top,
                         std::int32_t width, std::int32_t height);
-  void Run(std::int8_t key);
+  // One frame of the menu, or of the chosen mode, with the frame's input.
+  void Run(const actors::FrameInput& input);
   void Draw();
 
   std::int32_t Page() const { return page_; }

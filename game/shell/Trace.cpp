@@ -77,7 +77,7 @@ std::string PlayerJson(const Player& p) {
   return j.Close();
 }
 
-std::string ActiveJson(const battle::StreetMode& mode, const Bypasser& b) {
+std::string ActiveJson(const street::StreetMode& mode, const Bypasser& b) {
   Json j;
   j.Field("id", mode.IdOf(&b)).Field("type", b.Type()).Field("kind", b.Kind());
   j.Field("x", b.X()).Field("y", b.Y()).Field("state", b.state).Field("img", b.cur_img);
@@ -87,7 +87,7 @@ std::string ActiveJson(const battle::StreetMode& mode, const Bypasser& b) {
   return j.Close();
 }
 
-std::string SpawnedJson(const battle::SpawnRecord& r) {
+std::string SpawnedJson(const street::SpawnRecord& r) {
   Json j;
   j.Field("id", r.id).Field("type", r.type).Field("kind", r.kind).Field("x", r.x);
   j.Field("y", r.y).Field("speed", r.speed).Field("state", r.state).Field("cash", r.cash);
@@ -106,7 +106,7 @@ std::string SpawnedJson(const battle::SpawnRecord& r) {
 }
 
 // The fields both street modes share, after the mode's own scalar fields.
-void StreetFields(Json& j, const battle::StreetMode& mode,
+void StreetFields(Json& j, const street::StreetMode& mode,
                   const std::vector<const Player*>& players, const std::vector<int>& sounds) {
   j.Key("interest").Raw(Array(mode.Interest(), [](std::int32_t v) { return std::to_string(v); }));
   j.Field("item1", mode.Item1()).Field("item2", mode.Item2());
@@ -123,23 +123,16 @@ void StreetFields(Json& j, const battle::StreetMode& mode,
   }
 }
 
-std::string BattleJson(const battle::Battle& b, const std::vector<int>& sounds) {
+// seed is what the trace prints for the mode's seed: the two-player trace has always printed
+// it as a signed number, which its count wraps into after 2^31 frames.
+std::string ModeJson(const street::StreetMode& m, long long seed,
+                     const std::vector<const Player*>& players, const std::vector<int>& sounds) {
   Json j;
-  j.Field("state", static_cast<long long>(b.State())).Field("frame", b.Frame());
-  j.Field("clock", b.Clock()).Field("dayTimer", b.DayTimer()).Field("light", b.Light());
-  j.Field("paused", static_cast<long long>(b.Paused())).Field("pace", b.Pace());
-  j.Field("seed", static_cast<long long>(b.Seed()));
-  StreetFields(j, b, {b.GetPlayer()}, sounds);
-  return j.Close();
-}
-
-std::string Battle2Json(const battle2::Battle2& b, const std::vector<int>& sounds) {
-  Json j;
-  j.Field("state", static_cast<long long>(b.State())).Field("frame", b.Frame());
-  j.Field("clock", b.Clock()).Field("dayTimer", b.DayTimer()).Field("light", b.Light());
-  j.Field("paused", static_cast<long long>(b.Paused())).Field("pace", b.Pace());
-  j.Field("seed", b.Seed());
-  StreetFields(j, b, {b.GetPlayer(1), b.GetPlayer(2)}, sounds);
+  j.Field("state", static_cast<long long>(m.State())).Field("frame", m.Frame());
+  j.Field("clock", m.Clock()).Field("dayTimer", m.DayTimer()).Field("light", m.Light());
+  j.Field("paused", static_cast<long long>(m.Paused())).Field("pace", m.Pace());
+  j.Field("seed", seed);
+  StreetFields(j, m, players, sounds);
   return j.Close();
 }
 
@@ -152,7 +145,7 @@ std::string FormatFloat(float value) {
 }
 
 void Trace::SoundStarted(const engine::sound::SoundX& sound) {
-  const battle::StreetMode* mode = nullptr;
+  const street::StreetMode* mode = nullptr;
   if (shell_.Mode() == 1) mode = &shell_.GetBattle();
   if (shell_.Mode() == 2) mode = &shell_.GetBattle2();
   if (mode == nullptr) return;
@@ -165,9 +158,12 @@ void Trace::FrameEnded(long frame, int status) {
   j.Field("f", frame).Field("mode", shell_.Mode()).Field("page", shell_.Page());
   j.Field("status", status);
   if (shell_.Mode() == 1 && shell_.GetBattle().GetPlayer() != nullptr) {
-    j.Key("game").Raw(BattleJson(shell_.GetBattle(), sounds_));
+    const battle::Battle& b = shell_.GetBattle();
+    j.Key("game").Raw(ModeJson(b, b.Seed(), {b.GetPlayer()}, sounds_));
   } else if (shell_.Mode() == 2 && shell_.GetBattle2().GetPlayer(1) != nullptr) {
-    j.Key("game").Raw(Battle2Json(shell_.GetBattle2(), sounds_));
+    const battle2::Battle2& b = shell_.GetBattle2();
+    j.Key("game").Raw(ModeJson(b, static_cast<std::int32_t>(b.Seed()),
+                               {b.GetPlayer(1), b.GetPlayer(2)}, sounds_));
   }
   sounds_.clear();
   const std::string line = j.Close() + "\n";

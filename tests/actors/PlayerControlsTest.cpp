@@ -1,97 +1,115 @@
-// The performers' control schemes: which held key or button drives each action of each player.
+// The performers' bindings: which held key or button drives each binding of each scheme, which
+// typed characters ask what, and the help and the README read from the same table.
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
+#include <sstream>
+#include <string>
 #include <vector>
 
-#include "engine/core/Engine.h"
 #include "game/actors/PlayerControls.h"
 
 namespace {
 
-using engine::platform::Message;
-using engine::platform::MessageType;
-using game::actors::Action;
-using game::actors::ActionDown;
+using game::actors::Binding;
+using game::actors::FrameInput;
+using game::actors::Held;
+using game::actors::Typed;
 
-constexpr Action kActions[] = {Action::kLeft, Action::kRight, Action::kMove1, Action::kMove2,
-                               Action::kMove3};
+constexpr Binding kHeldBindings[] = {Binding::kLeft, Binding::kRight, Binding::kMove1,
+                                     Binding::kMove2, Binding::kMove3};
 
-// Every key released and no button held before and after each test: the engine is global.
-class PlayerControls : public ::testing::Test {
- protected:
-  void SetUp() override { ReleaseAll(); }
-  void TearDown() override { ReleaseAll(); }
-  static void ReleaseAll() {
-    Vorel.keyDownTable.fill(0);
-    Vorel.MouseUp();
-  }
-  static void Send(MessageType type, std::uint32_t code = 0) {
-    Vorel.WindowProc(Message{type, 0, code, 0});
-  }
-  // The actions of playerNumber that read as held, in the order of kActions.
-  static std::vector<bool> Held(std::int32_t playerNumber) {
-    std::vector<bool> held;
-    for (Action a : kActions)
-      held.push_back(ActionDown(playerNumber, a));
-    return held;
-  }
-};
+// The held bindings of a scheme that read as held in input, in the order of kHeldBindings.
+std::vector<bool> HeldIn(const FrameInput& input, std::int32_t scheme) {
+  std::vector<bool> held;
+  for (const Binding b : kHeldBindings)
+    held.push_back(Held(input, scheme, b));
+  return held;
+}
 
-TEST_F(PlayerControls, EachKeyDrivesOneActionOfItsScheme) {
+FrameInput Keys(std::initializer_list<std::uint8_t> codes, std::int32_t button = 0) {
+  FrameInput input;
+  for (const std::uint8_t code : codes)
+    input.keys[code] = 1;
+  input.mouseButton = button;
+  return input;
+}
+
+TEST(PlayerControls, EachKeyDrivesOneBindingOfItsScheme) {
   struct Case {
-    std::int32_t playerNumber;
-    std::uint32_t key;
-    Action action;
+    std::int32_t scheme;
+    std::uint8_t key;
+    Binding binding;
   };
   const Case cases[] = {
-      {0, 37, Action::kLeft},   {0, 39, Action::kRight},  {0, 49, Action::kMove1},
-      {0, 50, Action::kMove2},  {0, 51, Action::kMove3},  {1, 78, Action::kLeft},
-      {1, 77, Action::kRight},  {1, 49, Action::kMove1},  {1, 50, Action::kMove2},
-      {1, 51, Action::kMove3},  {2, 103, Action::kMove1}, {2, 104, Action::kMove2},
-      {2, 105, Action::kMove3},
+      {0, 37, Binding::kLeft},   {0, 39, Binding::kRight},  {0, 49, Binding::kMove1},
+      {0, 50, Binding::kMove2},  {0, 51, Binding::kMove3},  {1, 78, Binding::kLeft},
+      {1, 77, Binding::kRight},  {1, 49, Binding::kMove1},  {1, 50, Binding::kMove2},
+      {1, 51, Binding::kMove3},  {2, 103, Binding::kMove1}, {2, 104, Binding::kMove2},
+      {2, 105, Binding::kMove3},
   };
   for (const Case& c : cases) {
-    Send(MessageType::kKeyDown, c.key);
     std::vector<bool> expected(5, false);
-    expected[static_cast<std::size_t>(c.action)] = true;
-    EXPECT_EQ(Held(c.playerNumber), expected) << "player " << c.playerNumber << " key " << c.key;
-    Send(MessageType::kKeyUp, c.key);
-    EXPECT_EQ(Held(c.playerNumber), std::vector<bool>(5, false)) << "released " << c.key;
+    expected[static_cast<std::size_t>(c.binding)] = true;
+    EXPECT_EQ(HeldIn(Keys({c.key}), c.scheme), expected) << "scheme " << c.scheme << " key "
+                                                         << int{c.key};
+    EXPECT_EQ(HeldIn(Keys({}), c.scheme), std::vector<bool>(5, false));
   }
 }
 
-TEST_F(PlayerControls, KeysOfOneSchemeDoNotDriveAnother) {
-  for (std::uint32_t key : {37u, 39u, 78u, 77u})
-    Send(MessageType::kKeyDown, key);
-  EXPECT_EQ(Held(0), (std::vector<bool>{true, true, false, false, false}));
-  EXPECT_EQ(Held(1), (std::vector<bool>{true, true, false, false, false}));
-  EXPECT_EQ(Held(2), std::vector<bool>(5, false));
-  ReleaseAll();
-  for (std::uint32_t key : {103u, 104u, 105u})
-    Send(MessageType::kKeyDown, key);
-  EXPECT_EQ(Held(0), std::vector<bool>(5, false));
-  EXPECT_EQ(Held(1), std::vector<bool>(5, false));
+TEST(PlayerControls, SchemesKeepToTheirOwnKeysAndButtons) {
+  const FrameInput arrowsAndNM = Keys({37, 39, 78, 77});
+  EXPECT_EQ(HeldIn(arrowsAndNM, 0), (std::vector<bool>{true, true, false, false, false}));
+  EXPECT_EQ(HeldIn(arrowsAndNM, 1), (std::vector<bool>{true, true, false, false, false}));
+  EXPECT_EQ(HeldIn(arrowsAndNM, 2), std::vector<bool>(5, false));
+  const FrameInput keypad = Keys({103, 104, 105});
+  EXPECT_EQ(HeldIn(keypad, 0), std::vector<bool>(5, false));
+  EXPECT_EQ(HeldIn(keypad, 1), std::vector<bool>(5, false));
+  // Player 2 walks with the buttons: the code of the newest one; the middle one walks nowhere.
+  EXPECT_EQ(HeldIn(Keys({}, 1), 2), (std::vector<bool>{true, false, false, false, false}));
+  EXPECT_EQ(HeldIn(Keys({}, 2), 2), (std::vector<bool>{false, true, false, false, false}));
+  EXPECT_EQ(HeldIn(Keys({}, 16), 2), std::vector<bool>(5, false));
+  EXPECT_EQ(HeldIn(Keys({}, 1), 0), std::vector<bool>(5, false));
+  // Other numbers have no bindings.
+  const FrameInput everything = Keys({37, 39, 49, 50, 51, 77, 78, 103, 104, 105}, 1);
+  for (const std::int32_t n : {-1, 3, 256})
+    EXPECT_EQ(HeldIn(everything, n), std::vector<bool>(5, false)) << n;
 }
 
-TEST_F(PlayerControls, PlayerTwoWalksWithTheMouseButtons) {
-  Send(MessageType::kLeftDown);
-  EXPECT_EQ(Held(2), (std::vector<bool>{true, false, false, false, false}));
-  EXPECT_EQ(Held(0), std::vector<bool>(5, false));
-  Send(MessageType::kRightDown);  // the newer button replaces the code
-  EXPECT_EQ(Held(2), (std::vector<bool>{false, true, false, false, false}));
-  Send(MessageType::kRightUp);
-  EXPECT_EQ(Held(2), std::vector<bool>(5, false));
-  Send(MessageType::kMiddleDown);
-  EXPECT_EQ(Held(2), std::vector<bool>(5, false));
+TEST(PlayerControls, TypedCharactersOfEachScheme) {
+  struct Case {
+    Binding binding;
+    const char* bySchemes;  // the character of schemes 0, 1, 2; a space for none
+  };
+  const Case cases[] = {{Binding::kFollow, "qq4"},   {Binding::kDance, "rr5"},
+                        {Binding::kBuyLesson, "bb6"}, {Binding::kPush, " s+"},
+                        {Binding::kPause, "ppp"}};
+  for (const Case& c : cases) {
+    for (std::int32_t scheme = 0; scheme < 3; ++scheme) {
+      for (const char key : std::string("qr4b56s+pQ")) {
+        EXPECT_EQ(Typed(scheme, c.binding, key), key == c.bySchemes[scheme])
+            << "scheme " << scheme << " key " << key;
+      }
+    }
+    EXPECT_FALSE(Typed(3, c.binding, 'p'));
+    EXPECT_FALSE(Typed(0, c.binding, 0));
+  }
 }
 
-TEST_F(PlayerControls, OtherPlayerNumbersHaveNoKeys) {
-  for (std::uint32_t key : {37u, 39u, 49u, 50u, 51u, 77u, 78u, 103u, 104u, 105u})
-    Send(MessageType::kKeyDown, key);
-  Send(MessageType::kLeftDown);
-  for (std::int32_t n : {-1, 3, 256})
-    EXPECT_EQ(Held(n), std::vector<bool>(5, false)) << n;
+// The README's controls are the table's, between its two markers.
+TEST(PlayerControls, TheReadmeShowsTheTable) {
+  std::ifstream in(CURBSIDE_README);
+  std::stringstream text;
+  text << in.rdbuf();
+  const std::string readme = text.str();
+  const std::string begin = "<!-- controls: from game/actors/PlayerControls.cpp -->\n";
+  const std::string end = "<!-- end of controls -->";
+  const std::size_t from = readme.find(begin), to = readme.find(end);
+  ASSERT_NE(from, std::string::npos);
+  ASSERT_NE(to, std::string::npos);
+  EXPECT_EQ(readme.substr(from + begin.size(), to - from - begin.size()),
+            "\n" + game::actors::ControlsMarkdown() + "\n");
 }
 
 }  // namespace

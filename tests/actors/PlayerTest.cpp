@@ -21,6 +21,7 @@
 
 namespace {
 
+using game::actors::FrameInput;
 using game::actors::Player;
 
 constexpr std::uint32_t kLeft = 37, kRight = 39, kMove1 = 49, kMove2 = 50, kMove3 = 51;
@@ -29,16 +30,15 @@ constexpr std::uint32_t kLeft = 37, kRight = 39, kMove1 = 49, kMove2 = 50, kMove
 class PlayerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ReleaseAll();
     p.Init(1000, 300, 2300, 0, false, false);
   }
-  void TearDown() override { ReleaseAll(); }
-  static void ReleaseAll() {
-    Vorel.keyDownTable.fill(0);
-    Vorel.MouseUp();
-  }
-  static void Hold(std::uint32_t key) {
-    Vorel.WindowProc({engine::platform::MessageType::kKeyDown, 0, key, 0});
+  void ReleaseAll() { held = {}; }
+  void Hold(std::uint32_t key) { held.keys[key] = 1; }
+  // The frame's input: the keys held so far, and key typed.
+  FrameInput In(std::int32_t key) const {
+    FrameInput input = held;
+    input.typed = static_cast<std::int8_t>(key);
+    return input;
   }
   // Puts the performer in state s showing picture img, as the street's rules would.
   void Enter(std::int32_t s, std::int32_t img, std::int32_t saved = 0, float speed = 2.0f) {
@@ -49,6 +49,7 @@ class PlayerTest : public ::testing::Test {
   }
 
   Player p;
+  FrameInput held;
 };
 
 TEST_F(PlayerTest, InitStartsAGameAfresh) {
@@ -57,7 +58,7 @@ TEST_F(PlayerTest, InitStartsAGameAfresh) {
   p.SetAllKindFlags(true);
   p.SetKnowsDance(true);
   Enter(14, 44);
-  p.Update(0, false);
+  p.Update(In(0), false);
   p.Init(120, 280, 2300, 2, false, true);
   EXPECT_EQ(p.X(), 120.0f);
   EXPECT_EQ(p.Y(), 280.0f);
@@ -79,11 +80,11 @@ TEST_F(PlayerTest, InitStartsAGameAfresh) {
 TEST_F(PlayerTest, WalkingClampsAtBothEndsAndGoesOn) {
   p.Init(3, 300, 2300, 0, false, false);
   Hold(kLeft);
-  p.Update(0, false);  // starts walking without moving
+  p.Update(In(0), false);  // starts walking without moving
   EXPECT_EQ(p.state, 1);
   EXPECT_EQ(p.X(), 3.0f);
   for (int i = 0; i < 2; ++i) {
-    p.Update(0, false);
+    p.Update(In(0), false);
     EXPECT_EQ(p.X(), 0.0f);
     EXPECT_EQ(p.state, 1);
   }
@@ -92,7 +93,7 @@ TEST_F(PlayerTest, WalkingClampsAtBothEndsAndGoesOn) {
   Hold(kRight);
   std::vector<float> xs;
   for (int i = 0; i < 4; ++i) {
-    p.Update(0, false);
+    p.Update(In(0), false);
     xs.push_back(p.X());
   }
   EXPECT_EQ(xs, (std::vector<float>{2193.0f, 2198.0f, 2200.0f, 2200.0f}));
@@ -123,7 +124,7 @@ TEST_F(PlayerTest, WalkTransitions) {
     p.SetState(c.from);
     for (std::uint32_t key : c.keys)
       Hold(key);
-    p.Update(0, false);
+    p.Update(In(0), false);
     EXPECT_EQ(p.state, c.to) << "from " << c.from << " with " << c.keys.size() << " keys";
     EXPECT_EQ(p.X(), c.x) << "from " << c.from;
   }
@@ -133,18 +134,18 @@ TEST_F(PlayerTest, FrozenIgnoresHeldKeysButNotTypedOnes) {
   Hold(kLeft);
   Hold(kMove1);
   p.SetState(1);
-  p.Update(0, true);
+  p.Update(In(0), true);
   EXPECT_EQ(p.state, 0);  // moved once more, then stands
   EXPECT_EQ(p.X(), 995.0f);
   Enter(14, 44, 8);
-  p.Update(0, true);
+  p.Update(In(0), true);
   EXPECT_EQ(p.state, 8);
   EXPECT_EQ(p.cur_img, 3);
   Enter(8, 6, 0);
-  p.Update(0, true);  // the timing window is closed too
+  p.Update(In(0), true);  // the timing window is closed too
   EXPECT_EQ(p.state, 8);
   p.SetState(0);
-  p.Update('q', true);
+  p.Update(In('q'), true);
   EXPECT_EQ(p.state, 7);
   EXPECT_EQ(p.SavedState(), 0);
 }
@@ -153,23 +154,23 @@ TEST_F(PlayerTest, ReachingAnEndWhileFollowingOrPerformingStops) {
   for (std::int32_t s : {8, 12, 14, 17, 19, 22, 24}) {
     p.Init(3, 300, 2300, 0, false, false);
     Enter(s, 0, 8, 1.5f);  // picture 0 is outside every window
-    p.Update(0, false);
+    p.Update(In(0), false);
     ASSERT_EQ(p.X(), 1.5f) << s;
     p.SetState(s);
     p.SetFollowSpeed(2.0f);
-    p.Update(0, false);
+    p.Update(In(0), false);
     EXPECT_EQ(p.X(), 0.0f) << s;
     EXPECT_EQ(p.state, 10) << s;
-    p.Update(0, false);
+    p.Update(In(0), false);
     EXPECT_EQ(p.state, 0) << s;
   }
   for (std::int32_t s : {9, 13, 15, 18, 20, 23, 25}) {
     p.Init(2198, 300, 2300, 0, false, false);
     Enter(s, 0, 9, 1.5f);
-    p.Update(0, false);
+    p.Update(In(0), false);
     ASSERT_EQ(p.X(), 2199.5f) << s;
     p.SetState(s);
-    p.Update(0, false);
+    p.Update(In(0), false);
     EXPECT_EQ(p.X(), 2200.0f) << s;
     EXPECT_EQ(p.state, 10) << s;
   }
@@ -195,7 +196,7 @@ TEST_F(PlayerTest, MoveKeysCountOnlyAtTheLastWalkPicture) {
     Enter(c.state, c.img, 0, 2.5f);
     for (std::uint32_t key : c.keys)
       Hold(key);
-    p.Update(0, false);
+    p.Update(In(0), false);
     EXPECT_EQ(p.state, c.to) << c.state << " at " << c.img;
     EXPECT_EQ(p.SavedState(), c.to == c.state ? 0 : c.state) << c.state << " at " << c.img;
     EXPECT_EQ(p.cur_img, c.img) << "the offer keeps the picture";
@@ -208,14 +209,14 @@ TEST_F(PlayerTest, HeldMoveIsOfferedTheUpdateAfterTheLastPictureAppears) {
   Enter(8, 3, 0, 1.0f);
   int updates = 0;
   while (p.state == 8 && updates < 100) {
-    p.Update(0, false);
+    p.Update(In(0), false);
     ++updates;
   }
   EXPECT_EQ(updates, 31);  // pictures 4, 5, 6 at ticks 10, 20, 30
   EXPECT_EQ(p.state, 11);
   EXPECT_EQ(p.SavedState(), 8);
   ReleaseAll();
-  p.Update(0, false);  // the rules did not take the offer up
+  p.Update(In(0), false);  // the rules did not take the offer up
   EXPECT_EQ(p.state, 8);
   EXPECT_EQ(p.cur_img, 6);
 }
@@ -224,7 +225,7 @@ TEST_F(PlayerTest, RequestStatesReturnWithoutTouchingThePicture) {
   for (std::int32_t s : {7, 11, 16, 21, 26}) {
     Enter(s, 9, 2);
     Hold(kLeft);  // no held key is read in a request state
-    p.Update(0, false);
+    p.Update(In(0), false);
     ReleaseAll();
     EXPECT_EQ(p.state, 2) << s;
     EXPECT_EQ(p.cur_img, 9) << s;
@@ -251,11 +252,11 @@ TEST_F(PlayerTest, PerformancesAndDanceMovesLastWhileTheirKeyIsHeld) {
     p.SetSavedState(c.released);
     Hold(c.key);
     for (int i = 0; i < 25; ++i)
-      p.Update(0, false);
+      p.Update(In(0), false);
     EXPECT_EQ(p.state, c.state) << c.state;
     ReleaseAll();
     Hold(c.other);
-    p.Update(0, false);
+    p.Update(In(0), false);
     EXPECT_EQ(p.state, c.released) << c.state;
     EXPECT_EQ(p.cur_img, c.releasedImg) << c.state;
   }
@@ -277,7 +278,7 @@ TEST_F(PlayerTest, DanceReadyStartsTheFirstHeldMove) {
     p.SetState(27);
     for (std::uint32_t key : c.keys)
       Hold(key);
-    p.Update(0, false);
+    p.Update(In(0), false);
     EXPECT_EQ(p.state, c.to);
     EXPECT_EQ(p.cur_img, c.img);
   }
@@ -312,7 +313,7 @@ TEST_F(PlayerTest, TypedCharacters) {
     p.SetKnowsDance(c.knowsDance);
     Enter(c.state, 0, kKept, 1.0f);
     if (c.hold != 0) Hold(c.hold);
-    p.Update(static_cast<std::int8_t>(c.key), false);
+    p.Update(In(static_cast<std::int8_t>(c.key)), false);
     EXPECT_EQ(p.state, c.to) << "player " << c.playerNumber << " state " << c.state << " " << c.key;
     EXPECT_EQ(p.SavedState(), c.saved) << "state " << c.state << " " << c.key;
   }
@@ -334,7 +335,7 @@ TEST_F(PlayerTest, RequestsStartOrStopOnlyInTheirStates) {
       p.SetKnowsDance(true);
       Enter(s, 0, 99, 1.0f);
       if (auto hold = holds.find(s); hold != holds.end()) Hold(hold->second);
-      p.Update(static_cast<std::int8_t>(key), false);
+      p.Update(In(static_cast<std::int8_t>(key)), false);
       std::int32_t expected = s;
       if (s <= 2) {
         expected = key == 'q' ? 7 : 26;

@@ -7,7 +7,7 @@
 #include "game/actors/Dance.h"
 #include "game/actors/Performance.h"
 #include "game/actors/StreetList.h"
-#include "game/battle/StreetMode.h"
+#include "game/street/StreetMode.h"
 #include "tests/actors/AudienceFixture.h"
 
 namespace {
@@ -15,12 +15,19 @@ namespace {
 using game::actors::Bypasser;
 
 // The street handling both modes share, opened up to drive it directly.
-class Street : public game::battle::StreetMode {
+class Street : public game::street::StreetMode {
  public:
   using StreetMode::BuyDance;
   using StreetMode::LoadSounds;
   using StreetMode::NewStreet;
   game::actors::StreetList& List() { return *street_; }
+
+ private:
+  // The frame's steps are not used here.
+  void OpenStreet(bool) override {}
+  void FreezePerformers() override {}
+  void Play(const game::actors::FrameInput&) override {}
+  void NewGame() override {}
 };
 
 using NewStreet = tests::AudienceFixture;
