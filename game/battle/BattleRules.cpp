@@ -26,7 +26,7 @@ void Battle::OpenStreet(bool firstGame) {
   view_->Init(0, 50, 800, 600);
   actors::Rng.Seed(seed_);
   // Shown at once while a new game's street loads.
-  if (!firstGame) ShowLoading(images_[kLoading], 250, 350);
+  if (!firstGame) ShowLoading(images_[kAt.loading], 250, 350);
   SetUpStage("STAGE1.IN", firstGame);
   FollowPlayer(*view_, *player_);
 }

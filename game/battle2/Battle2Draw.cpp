@@ -10,14 +10,14 @@ using namespace pictures;
 
 void Battle2::DrawStreet(const actors::View& view) {
   Vorel.DrawPlain(static_cast<int>(-view.ScrollX()), static_cast<int>(view.ScreenY()),
-                  images_[kStreet]);
+                  images_[kAt.street]);
 }
 
 // One view in play or at game over: followed, street, items when asked, both performers, the
 // passers-by and the followed performer's status display.
 void Battle2::DrawView(const actors::View& view, const actors::Player& followed, bool items) {
   DrawStreet(view);
-  if (items) DrawItems(view, 120.0f, images_[kCashItem]);
+  if (items) DrawItems(view, 120.0f, images_[kAt.cashItem]);
   DrawPlayer(*player1_, view);
   DrawPlayer(*player2_, view);
   DrawBypassers(view);
@@ -35,7 +35,7 @@ void Battle2::Draw() {
       DrawPlayer(*player1_, *view2_);
       DrawPlayer(*player2_, *view2_);
       DrawHud(*player2_, *view2_);
-      Vorel.DrawMasked(375, 225, images_[kTrafficGreen + static_cast<std::size_t>(light_)]);
+      Vorel.DrawMasked(375, 225, images_[kAt.trafficGreen + static_cast<std::size_t>(light_)]);
       break;
     case street::kPlaying:
       FollowPlayer(*view1_, *player1_);
@@ -51,10 +51,10 @@ void Battle2::Draw() {
       DrawView(*view1_, *player1_, false);
       FollowPlayer(*view2_, *player2_);
       DrawView(*view2_, *player2_, false);
-      Vorel.DrawMasked(200, 120, images_[kGameOver]);
+      Vorel.DrawMasked(200, 120, images_[kAt.gameOver]);
       if (player1_->Cash() >= player2_->Cash()) Vorel.DrawMasked(150, 220, images_[kPlayer1Wins]);
       if (player2_->Cash() >= player1_->Cash()) Vorel.DrawMasked(150, 320, images_[kPlayer2Wins]);
-      Vorel.DrawMasked(200, 60, images_[kAgain]);
+      Vorel.DrawMasked(200, 60, images_[kAt.again]);
       break;
     default:
       break;
@@ -67,23 +67,23 @@ void Battle2::DrawHud(const actors::Player& player, const actors::View& view) {
   for (std::int32_t kind = 1; kind <= 4; ++kind) {
     if (player.KindFlag(kind)) {
       Vorel.DrawPlain(501 + 26 * (kind - 1), sy,
-                      images_[kKindPortrait1 + static_cast<std::size_t>(kind - 1)]);
+                      images_[kAt.kindBadge1 + static_cast<std::size_t>(kind - 1)]);
     }
   }
-  Vorel.DrawPlain(0, sy, images_[kCashSymbol]);
+  Vorel.DrawPlain(0, sy, images_[kAt.cashSymbol]);
   DrawCash(player.Cash(), sx, sy,
-           std::span<const engine::graphics::Image, 10>(&images_[kDigit0], 10));
-  if (player.KnowsDance()) Vorel.DrawMasked(sx + 40, sy + 20, images_[kDanceOwned]);
+           std::span<const engine::graphics::Image, 10>(&images_[kAt.digit0], 10));
+  if (player.KnowsDance()) Vorel.DrawMasked(sx + 40, sy + 20, images_[kAt.danceOwned]);
   for (std::int32_t i = 0; i < player.Level(); ++i) {
-    Vorel.DrawMasked(700 + 20 * i, sy, images_[kAbility]);
+    Vorel.DrawMasked(700 + 20 * i, sy, images_[kAt.ability]);
   }
   if (state_ == street::kPlaying || state_ == street::kGameOver) {
     const std::int32_t left = 20000 - frame_;
-    DrawClock(images_[kClockFace], images_[kLongHand], images_[kShortHand], images_[kLongTurned],
-              images_[kShortTurned], static_cast<float>(left / 20 - 360),
-              static_cast<float>(left / 120 - 360), 375, sy);
+    DrawClock(images_[kAt.clockFace], images_[kAt.longHand], images_[kAt.shortHand],
+              images_[kAt.longTurned], images_[kAt.shortTurned],
+              static_cast<float>(left / 20 - 360), static_cast<float>(left / 120 - 360), 375, sy);
   }
-  if (paused_ != 0) Vorel.DrawMasked(sx + 300, sy + 50, images_[kPause]);
+  if (paused_ != 0) Vorel.DrawMasked(sx + 300, sy + 50, images_[kAt.pause]);
 }
 
 }  // namespace game::battle2

@@ -31,7 +31,7 @@ void Battle2::Run(const actors::FrameInput& input) {
 
 void Battle2::OpenStreet(bool firstGame) {
   StartViews();
-  if (!firstGame) ShowLoading(images_[kLoading], 250, 175);
+  if (!firstGame) ShowLoading(images_[kAt.loading], 250, 175);
   SetUpStage("STAGE1.IN", firstGame);
   FollowPlayer(*view1_, *player1_);
   FollowPlayer(*view2_, *player2_);

@@ -22,6 +22,7 @@
 #include "game/actors/Player.h"
 #include "game/actors/StreetList.h"
 #include "game/actors/View.h"
+#include "game/street/PictureTable.h"
 
 namespace game::street {
 
@@ -120,6 +121,9 @@ class StreetMode {
   void NewClock(std::int32_t clock, std::int32_t dayTimer, std::uint32_t seed, ModeState state);
   // Called at the start of every Run: the frame's list of new passers-by starts empty.
   void BeginFrame();
+  // Called by the mode's Start: the loading picture, shown at once, then the mode's other
+  // pictures and the sounds.
+  void LoadAssets(const ModePictures& pictures, std::span<engine::graphics::Image> images);
   void LoadSounds();
   // StartSound from its start.
   void PlaySound(std::int32_t index);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/core/Engine.h"
+#include "engine/graphics/ImageFile.h"
 #include "game/actors/PlayerControls.h"
 #include "game/actors/Random.h"
 #include "game/actors/States.h"
@@ -72,6 +73,17 @@ std::int32_t StreetMode::SoundIndexOf(const engine::sound::SoundX& sound) const 
     if (&sounds_[i] == &sound) return static_cast<std::int32_t>(i);
   }
   return -1;
+}
+
+void StreetMode::LoadAssets(const ModePictures& pictures,
+                            std::span<engine::graphics::Image> images) {
+  engine::graphics::ImageFile loader;
+  engine::graphics::Image& loading = images[pictures.at.loading];
+  loader.Load(kLoadingFile, loading, engine::graphics::DRAW_MASKED);
+  // On the screen while the rest loads, before the frame's own drawing.
+  ShowLoading(loading, 250, 175);
+  LoadPictures(pictures, images);
+  LoadSounds();
 }
 
 void StreetMode::LoadSounds() {
