@@ -1,6 +1,6 @@
-// The street handling both modes share: a new game's street clears the performance and dance
-// records that pointed at the old street's passers-by before those go, and a hobo that is
-// teaching sells no second lesson.
+// StreetModeTest.cpp -- the street handling both modes share: a new game's street clears the
+// performance and dance records that pointed at the old street's passers-by before those go,
+// and a hobo that is teaching sells no second lesson.
 #include <cstdint>
 #include <memory>
 
