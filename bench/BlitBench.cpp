@@ -128,8 +128,9 @@ const SpriteSet& Sprites::Get(const std::string& name) const {
 void DrawOurs(Stage& stage, std::uint8_t use, const SpriteSet& set, const Position& p) {
   engine::core::Engine& engine = stage.Engine();
   const engine::graphics::ImageOp op = OpFor(engine, use);
+  const engine::graphics::DrawSurface surface = engine.GetDrawSurface();
   for (const Picture& picture : set.pictures)
-    op(engine, p.x, p.y, &picture.ForUse(use));
+    op(surface, p.x, p.y, &picture.ForUse(use));
 }
 
 void DrawSdl(Stage& stage, SdlForm form, const SpriteSet& set, const Position& p) {

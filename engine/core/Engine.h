@@ -79,9 +79,13 @@ class Engine {
   // The drawing area's width in pixels (the stride may be larger).
   std::int32_t DrawingWidth() const { return drawingWidth_; }
 
-  // --- Drawing (graphics/DrawImage.cpp, DrawShapes.cpp, DrawText.cpp) ---
+  // --- Drawing (Drawing.cpp, on graphics/DrawImage, DrawShapes and DrawText) ---
   // Called by the game between ViewLock and ViewUnlock; while the back buffer is not locked
-  // they draw nothing. Pixel (x, y) is backBuffer + y * width (the stride) + x.
+  // they draw nothing. Pixel (x, y) is the back buffer + y * stride + x.
+
+  // The locked back buffer and the clip rectangle, as the draw table's operations take them;
+  // its pixels are null while the back buffer is not locked.
+  graphics::DrawSurface GetDrawSurface() const;
 
   // The image operations, through the draw table: the image's top-left at (x, y), clipped to
   // the clip rectangle. 0 when the image is prepared for another use (status IMAGEUSE_FAILED
@@ -206,6 +210,8 @@ class Engine {
   std::vector<std::unique_ptr<platform::SoundBuffer>> soundBuffers;
 
  private:
+  // Draws through one of the table's image operations and reports a refusal.
+  int DrawThrough(graphics::ImageOp op, int x, int y, const graphics::Image& image);
   bool PeekMessage(platform::Message& message);
   void TranslateMessage(const platform::Message& message);
   void DestroyMainWindow();

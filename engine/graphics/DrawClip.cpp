@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "engine/core/Engine.h"
 #include "engine/graphics/Image.h"
 
 namespace engine::graphics {
@@ -46,20 +45,9 @@ ImageClip ClipImage(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t
   return out;
 }
 
-ClipRect BufferRect(const core::Engine& engine) {
-  return ClipRect{0, 0, engine.width - 1, engine.height - 1};
-}
-
-ClipRect DrawingClip(const core::Engine& engine) {
-  const ClipRect buffer = BufferRect(engine);
-  return ClipRect{std::max(engine.clipLeft, buffer.left), std::max(engine.clipTop, buffer.top),
-                  std::min(engine.clipRight, buffer.right),
-                  std::min(engine.clipBottom, buffer.bottom)};
-}
-
-ImageClip ClipImage(const core::Engine& engine, std::int32_t x, std::int32_t y,
+ImageClip ClipImage(const DrawSurface& surface, std::int32_t x, std::int32_t y,
                     const Image& image) {
-  return ClipImage(x, y, image.Width(), image.Height(), DrawingClip(engine), engine.width);
+  return ClipImage(x, y, image.Width(), image.Height(), surface.DrawingClip(), surface.stride);
 }
 
 }  // namespace engine::graphics

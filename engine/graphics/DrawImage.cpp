@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/core/Engine.h"
 #include "engine/graphics/DrawClip.h"
 #include "engine/graphics/Image.h"
 #include "engine/graphics/PixelRows.h"
@@ -141,21 +140,19 @@ void DrawAllRows(RowWalk w, std::int32_t width, Row row) {
 // (kAlpha). With kRuns, an image that has runs (PixelRuns.h) is drawn run by run: what lies
 // between runs is left alone, as the rule would leave it, and copy runs are copied.
 template <bool kAlpha, bool kRuns, typename Row>
-int DrawRows(core::Engine& engine, int x, int y, const Image* image, std::uint8_t use, Row row) {
-  if (image == nullptr || image->Use() != use) {
-    engine.SetStatus(core::IMAGEUSE_FAILED);
-    return 0;
-  }
+int DrawRows(const DrawSurface& surface, int x, int y, const Image* image, std::uint8_t use,
+             Row row) {
+  if (image == nullptr || image->Use() != use) return 0;
   if (!HasWordPixels(*image) || (kAlpha && image->Alpha() == nullptr)) return 1;
-  // After a failed lock the pointer is stale: the frame's drawing is skipped.
-  if (!engine.IsLocked()) return 1;
-  const ImageClip clip = ClipImage(engine, x, y, *image);
+  // After a failed lock there are no pixels: the frame's drawing is skipped.
+  if (surface.pixels == nullptr) return 1;
+  const ImageClip clip = ClipImage(surface, x, y, *image);
   if (!clip.visible) return 1;
 
-  const RowWalk walk{engine.backBuffer + clip.destination,
+  const RowWalk walk{surface.pixels + clip.destination,
                      image->Pixels16() + clip.source,
                      kAlpha ? image->Alpha() + clip.source : nullptr,
-                     engine.width,
+                     surface.stride,
                      image->Width(),
                      clip.height};
   if (const RowRuns* runs = kRuns ? image->Runs() : nullptr; runs != nullptr) {
@@ -189,78 +186,55 @@ int DrawRows(core::Engine& engine, int x, int y, const Image* image, std::uint8_
 
 }  // namespace
 
-int DrawPlain(core::Engine& engine, int x, int y, const Image* image) {
+int DrawPlain(const DrawSurface& surface, int x, int y, const Image* image) {
   // Whole rows of an image as wide as the back buffer's stride lie end to end in both, so they
   // are copied as one block.
-  if (image != nullptr && image->Use() == DRAW_PLAIN && engine.IsLocked() &&
-      HasWordPixels(*image) && image->Width() == engine.width) {
-    const ImageClip clip = ClipImage(engine, x, y, *image);
-    if (clip.visible && clip.width == engine.width) {
-      std::memcpy(engine.backBuffer + clip.destination, image->Pixels16() + clip.source,
+  if (image != nullptr && image->Use() == DRAW_PLAIN && surface.pixels != nullptr &&
+      HasWordPixels(*image) && image->Width() == surface.stride) {
+    const ImageClip clip = ClipImage(surface, x, y, *image);
+    if (clip.visible && clip.width == surface.stride) {
+      std::memcpy(surface.pixels + clip.destination, image->Pixels16() + clip.source,
                   static_cast<std::size_t>(clip.width) * static_cast<std::size_t>(clip.height) *
                       sizeof(std::uint16_t));
       return 1;
     }
   }
   return DrawRows<false, false>(
-      engine, x, y, image, DRAW_PLAIN,
+      surface, x, y, image, DRAW_PLAIN,
       [](std::uint16_t* d, const std::uint16_t* s, const std::uint8_t*, int n) {
         std::memcpy(d, s, static_cast<std::size_t>(n) * sizeof(std::uint16_t));
       });
 }
 
-int DrawMasked(core::Engine& engine, int x, int y, const Image* image) {
-  return DrawRows<false, true>(engine, x, y, image, DRAW_MASKED,
+int DrawMasked(const DrawSurface& surface, int x, int y, const Image* image) {
+  return DrawRows<false, true>(surface, x, y, image, DRAW_MASKED,
                                [](std::uint16_t* d, const std::uint16_t* s, const std::uint8_t*,
                                   int n) { rows::Masked(d, s, n); });
 }
 
-int DrawAlpha(core::Engine& engine, int x, int y, const Image* image) {
+int DrawAlpha(const DrawSurface& surface, int x, int y, const Image* image) {
   const rows::Fields f = ScreenFields();
   if (!f.Fit16()) {
-    return DrawRows<true, true>(engine, x, y, image, DRAW_ALPHA,
+    return DrawRows<true, true>(surface, x, y, image, DRAW_ALPHA,
                                 [f](std::uint16_t* d, const std::uint16_t* s, const std::uint8_t* a,
                                     int n) { rows::AlphaScalar(d, s, a, n, f); });
   }
-  return DrawRows<true, true>(engine, x, y, image, DRAW_ALPHA,
+  return DrawRows<true, true>(surface, x, y, image, DRAW_ALPHA,
                               [f](std::uint16_t* d, const std::uint16_t* s, const std::uint8_t* a,
                                   int n) { rows::Alpha(d, s, a, n, f); });
 }
 
-int DrawAdd(core::Engine& engine, int x, int y, const Image* image) {
+int DrawAdd(const DrawSurface& surface, int x, int y, const Image* image) {
   const rows::Fields f = ScreenFields();
   // The alpha plane is required but not read: the source word alone decides.
   if (!f.Fit16()) {
-    return DrawRows<true, true>(engine, x, y, image, DRAW_ADD,
+    return DrawRows<true, true>(surface, x, y, image, DRAW_ADD,
                                 [f](std::uint16_t* d, const std::uint16_t* s, const std::uint8_t*,
                                     int n) { rows::AddScalar(d, s, n, f); });
   }
-  return DrawRows<true, true>(engine, x, y, image, DRAW_ADD,
+  return DrawRows<true, true>(surface, x, y, image, DRAW_ADD,
                               [f](std::uint16_t* d, const std::uint16_t* s, const std::uint8_t*,
                                   int n) { rows::Add(d, s, n, f); });
 }
 
 }  // namespace engine::graphics
-
-namespace engine::core {
-
-// The engine's own image calls go through the draw table, like the game's. Before the table is
-// filled (no back buffer yet) there is nothing to draw into.
-
-int Engine::DrawPlain(int x, int y, const graphics::Image& image) {
-  return draw.DrawPlain != nullptr ? draw.DrawPlain(*this, x, y, &image) : 0;
-}
-
-int Engine::DrawMasked(int x, int y, const graphics::Image& image) {
-  return draw.DrawMasked != nullptr ? draw.DrawMasked(*this, x, y, &image) : 0;
-}
-
-int Engine::DrawAlpha(int x, int y, const graphics::Image& image) {
-  return draw.DrawAlpha != nullptr ? draw.DrawAlpha(*this, x, y, &image) : 0;
-}
-
-int Engine::DrawAdd(int x, int y, const graphics::Image& image) {
-  return draw.DrawAdd != nullptr ? draw.DrawAdd(*this, x, y, &image) : 0;
-}
-
-}  // namespace engine::core

@@ -1,14 +1,12 @@
-// DrawShapes.cpp -- pixels, rectangles, clearing, tiling and the clip rectangle. None of these
-// honours the clip rectangle except tiling, which draws through the plain image copy; all of
-// them stay inside the locked back buffer.
+// DrawShapes.cpp -- pixels, rectangles, clearing and tiling. None of these honours the clip
+// rectangle except tiling, which draws through the plain image copy; all of them stay inside the
+// locked back buffer.
 #include "engine/graphics/DrawShapes.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
 
-#include "engine/core/Engine.h"
-#include "engine/graphics/DrawClip.h"
 #include "engine/graphics/Image.h"
 #include "engine/graphics/ScreenFormat.h"
 
@@ -53,62 +51,46 @@ TileDivision TileDivide(std::int64_t dividend, std::int64_t divisor) {
   return {dividend / divisor - 1, dividend % divisor + divisor};
 }
 
-int DrawPixel(core::Engine& engine, int x, int y, int r, int g, int b) {
-  if (!engine.IsLocked() || x < 0 || y < 0 || x >= engine.width || y >= engine.height) return 1;
-  engine.backBuffer[static_cast<std::ptrdiff_t>(y) * engine.width + x] = PackColour5(r, g, b);
+int DrawPixel(const DrawSurface& surface, int x, int y, int r, int g, int b) {
+  if (surface.pixels == nullptr || x < 0 || y < 0 || x >= surface.stride || y >= surface.height)
+    return 1;
+  surface.pixels[static_cast<std::ptrdiff_t>(y) * surface.stride + x] = PackColour5(r, g, b);
   return 1;
 }
 
-}  // namespace engine::graphics
-
-namespace engine::core {
-
-int Engine::DrawPixel(int x, int y, int r, int g, int b) {
-  return draw.DrawPixel != nullptr ? draw.DrawPixel(*this, x, y, r, g, b) : 0;
-}
-
-void Engine::SetClip(int left, int top, int right, int bottom) {
-  clipLeft = left;
-  clipTop = top;
-  clipRight = right;
-  clipBottom = bottom;
-}
-
-void Engine::DrawRect(int x1, int y1, int x2, int y2, int r, int g, int b) {
-  if (!IsLocked()) return;
-  const graphics::ClipRect buffer = graphics::BufferRect(*this);
-  const int left = std::max(x1, buffer.left);
-  const int top = std::max(y1, buffer.top);
-  const int right = std::min(x2, buffer.right);
-  const int bottom = std::min(y2, buffer.bottom);
+void FillRect(const DrawSurface& surface, int x1, int y1, int x2, int y2, std::uint16_t colour) {
+  if (surface.pixels == nullptr) return;
+  const ClipRect bounds = surface.Bounds();
+  const int left = std::max(x1, bounds.left);
+  const int top = std::max(y1, bounds.top);
+  const int right = std::min(x2, bounds.right);
+  const int bottom = std::min(y2, bounds.bottom);
   if (left > right || top > bottom) return;
-  const std::uint16_t colour = graphics::PackColour8(r, g, b);
   for (int y = top; y <= bottom; ++y) {
-    std::fill_n(backBuffer + static_cast<std::ptrdiff_t>(y) * width + left, right - left + 1,
-                colour);
+    std::fill_n(surface.pixels + static_cast<std::ptrdiff_t>(y) * surface.stride + left,
+                right - left + 1, colour);
   }
 }
 
-void Engine::ClearView() {
-  if (!IsLocked() || height <= 0 || width <= 0) return;
-  std::memset(
-      backBuffer, 0,
-      static_cast<std::size_t>(height) * static_cast<std::size_t>(width) * sizeof(std::uint16_t));
+void Clear(const DrawSurface& surface) {
+  if (surface.pixels == nullptr || surface.height <= 0 || surface.stride <= 0) return;
+  std::memset(surface.pixels, 0,
+              static_cast<std::size_t>(surface.height) * static_cast<std::size_t>(surface.stride) *
+                  sizeof(std::uint16_t));
 }
 
-int Engine::DrawTiled(int ox, int oy, const graphics::Image& image) {
-  if (draw.DrawPlain == nullptr) return 0;
+int DrawTiled(const DrawSurface& surface, ImageOp plain, int ox, int oy, const Image& image) {
   const std::int64_t w = image.Width();
   const std::int64_t h = image.Height();
   // An image without area has no grid; one plain draw still refuses it if it is not plain.
-  if (w <= 0 || h <= 0) return draw.DrawPlain(*this, 0, 0, &image);
+  if (w <= 0 || h <= 0) return plain(surface, 0, 0, &image);
 
-  const graphics::TileDivision x0 = graphics::TileDivide(ox, w);
-  const graphics::TileDivision y0 = graphics::TileDivide(oy, h);
+  const TileDivision x0 = TileDivide(ox, w);
+  const TileDivision y0 = TileDivide(oy, h);
   const std::int64_t columns =
-      graphics::TileDivide(std::int64_t{ox} + width, w).quotient - x0.quotient + 1;
+      TileDivide(std::int64_t{ox} + surface.stride, w).quotient - x0.quotient + 1;
   const std::int64_t rows =
-      graphics::TileDivide(std::int64_t{oy} + height, h).quotient - y0.quotient + 1;
+      TileDivide(std::int64_t{oy} + surface.height, h).quotient - y0.quotient + 1;
   constexpr std::int64_t kMax = std::numeric_limits<int>::max();
   for (std::int64_t j = 0; j < rows; ++j) {
     const std::int64_t y = -y0.remainder + j * h;
@@ -116,13 +98,11 @@ int Engine::DrawTiled(int ox, int oy, const graphics::Image& image) {
       const std::int64_t x = -x0.remainder + i * w;
       // A copy whose position does not fit an int lies far beyond the buffer.
       if (x > kMax || y > kMax) continue;
-      // A refused image would be refused again by every copy; one report is enough.
-      if (draw.DrawPlain(*this, static_cast<int>(x), static_cast<int>(y), &image) == 0) {
-        return 0;
-      }
+      // A refused image would be refused again by every copy; one refusal is enough.
+      if (plain(surface, static_cast<int>(x), static_cast<int>(y), &image) == 0) return 0;
     }
   }
   return 1;
 }
 
-}  // namespace engine::core
+}  // namespace engine::graphics

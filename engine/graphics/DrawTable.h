@@ -2,17 +2,16 @@
 // draws through the table, so the operations can be chosen to match the display.
 #pragma once
 
-namespace engine::core {
-class Engine;
-}
+#include "engine/graphics/DrawSurface.h"
 
 namespace engine::graphics {
 
 class Image;
 
-using PixelOp = int (*)(core::Engine& engine, int x, int y, int r, int g, int b);
-// image may be null; the operation then refuses it.
-using ImageOp = int (*)(core::Engine& engine, int x, int y, const Image* image);
+using PixelOp = int (*)(const DrawSurface& surface, int x, int y, int r, int g, int b);
+// image may be null; the operation then refuses it. A refusal is the result 0, which the engine
+// reports (status IMAGEUSE_FAILED); every other call gives 1.
+using ImageOp = int (*)(const DrawSurface& surface, int x, int y, const Image* image);
 
 struct DrawTable {
   PixelOp DrawPixel = nullptr;

@@ -1,13 +1,11 @@
-// DrawText.cpp -- the text colour and text drawn into the back buffer, background
-// transparent, each glyph's coverage blended over what is already there.
+// DrawText.cpp -- text drawn into the back buffer, background transparent, each glyph's
+// coverage blended over what is already there.
+#include "engine/graphics/DrawText.h"
+
 #include <algorithm>
 
-#include "engine/core/Engine.h"
-#include "engine/graphics/DrawClip.h"
-#include "engine/graphics/DrawShapes.h"
 #include "engine/graphics/Font.h"
 #include "engine/graphics/ScreenFormat.h"
-#include "engine/support/DebugLog.h"
 
 namespace engine::graphics {
 
@@ -16,7 +14,7 @@ namespace {
 // Blends one glyph with its top-left at (left, top) over the part of the back buffer inside
 // area. Each colour field moves from the destination towards colour by coverage / 255,
 // rounded to nearest, so full coverage gives exactly the text colour.
-void BlendGlyph(core::Engine& engine, const Glyph& glyph, std::int64_t left, std::int64_t top,
+void BlendGlyph(const DrawSurface& surface, const Glyph& glyph, std::int64_t left, std::int64_t top,
                 std::uint16_t colour, const ClipRect& area) {
   const std::int64_t x0 = std::max<std::int64_t>(left, area.left);
   const std::int64_t x1 = std::min<std::int64_t>(left + glyph.width - 1, area.right);
@@ -35,7 +33,7 @@ void BlendGlyph(core::Engine& engine, const Glyph& glyph, std::int64_t left, std
 
   for (std::int64_t y = y0; y <= y1; ++y) {
     const std::uint8_t* coverage = glyph.coverage.data() + (y - top) * glyph.width + (x0 - left);
-    std::uint16_t* row = engine.backBuffer + y * engine.width;
+    std::uint16_t* row = surface.pixels + y * surface.stride;
     for (std::int64_t x = x0; x <= x1; ++x) {
       const std::uint32_t a = *coverage++;
       const std::uint32_t d = row[x];
@@ -54,41 +52,17 @@ void BlendGlyph(core::Engine& engine, const Glyph& glyph, std::int64_t left, std
 
 }  // namespace
 
-}  // namespace engine::graphics
-
-namespace engine::core {
-
-void Engine::SetTextRGB(int r, int g, int b) {
-  textRed = r;
-  textGreen = g;
-  textBlue = b;
-  textColour = static_cast<std::uint32_t>(r) + static_cast<std::uint32_t>(g) * 256u +
-               static_cast<std::uint32_t>(b) * 65536u;
-}
-
-int Engine::DrawText(int x, int y, const char* text) {
-  graphics::Font& font = graphics::TextFont();
-  // Text needs the locked back buffer and a face to render with; without either there is
-  // nothing to draw on.
-  if (!IsLocked() || !font.Load()) {
-    support::Log.Write("WinDX::DrawText: Unable to get device context handle.\n");
-    return 0;
-  }
-  if (text == nullptr) return 1;
-
-  // The packed colour holds red in its low byte, then green, then blue.
-  const std::uint16_t colour = graphics::PackColour8(static_cast<int>(textColour & 0xFF),
-                                                     static_cast<int>((textColour >> 8) & 0xFF),
-                                                     static_cast<int>((textColour >> 16) & 0xFF));
-  const graphics::ClipRect area = graphics::BufferRect(*this);
+void DrawText(const DrawSurface& surface, Font& font, int x, int y, const char* text,
+              std::uint16_t colour) {
+  if (surface.pixels == nullptr || text == nullptr) return;
+  const ClipRect area = surface.Bounds();
   const std::int64_t baseline = std::int64_t{y} + font.Ascent();
   std::int64_t pen = x;
   for (const char* p = text; *p != '\0'; ++p) {
-    const graphics::Glyph& glyph = font.GlyphFor(static_cast<unsigned char>(*p));
-    graphics::BlendGlyph(*this, glyph, pen + glyph.left, baseline - glyph.top, colour, area);
+    const Glyph& glyph = font.GlyphFor(static_cast<unsigned char>(*p));
+    BlendGlyph(surface, glyph, pen + glyph.left, baseline - glyph.top, colour, area);
     pen += glyph.advance;
   }
-  return 1;
 }
 
-}  // namespace engine::core
+}  // namespace engine::graphics

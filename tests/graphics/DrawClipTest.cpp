@@ -1,5 +1,5 @@
 // Clipping an image to the clip rectangle: visibility, offsets and visible size at every edge
-// and corner, and the clip rectangle cut to the back buffer.
+// and corner, and the surface's clip rectangle cut to its buffer.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -11,7 +11,8 @@ namespace {
 
 using engine::graphics::ClipImage;
 using engine::graphics::ClipRect;
-using engine::graphics::DrawingClip;
+using engine::graphics::DrawSurface;
+using engine::graphics::Image;
 using engine::graphics::ImageClip;
 
 struct ClipCase {
@@ -83,12 +84,9 @@ struct BufferCase {
   ClipRect drawn;
 };
 
-// The clip rectangle the image operations use is the engine's, cut to rows 0..599 and
+// The clip rectangle the image operations use is the surface's, cut to rows 0..599 and
 // columns 0..stride - 1; one inside the buffer is used as it is.
-TEST(DrawingClip, IsTheClipRectangleCutToTheBackBuffer) {
-  tests::DrawScreen screen(tests::kWide565);
-  ASSERT_TRUE(screen.Ok());
-  auto& e = screen.E();
+TEST(DrawingClip, IsTheClipRectangleCutToTheBuffer) {
   const BufferCase cases[] = {
       {"default", {0, 0, 799, 599}, {0, 0, 799, 599}},
       {"inside", {100, 50, 699, 449}, {100, 50, 699, 449}},
@@ -97,15 +95,38 @@ TEST(DrawingClip, IsTheClipRectangleCutToTheBackBuffer) {
   };
   for (const BufferCase& c : cases) {
     SCOPED_TRACE(c.name);
-    e.SetClip(c.set.left, c.set.top, c.set.right, c.set.bottom);
-    EXPECT_EQ(e.clipLeft, c.set.left) << "SetClip stores the values unchecked";
-    EXPECT_EQ(e.clipBottom, c.set.bottom);
-    const ClipRect got = DrawingClip(e);
+    const DrawSurface surface{nullptr, 1024, 800, 600, c.set};
+    const ClipRect got = surface.DrawingClip();
     EXPECT_EQ(got.left, c.drawn.left);
     EXPECT_EQ(got.top, c.drawn.top);
     EXPECT_EQ(got.right, c.drawn.right);
     EXPECT_EQ(got.bottom, c.drawn.bottom);
   }
+}
+
+// An image is clipped to the cut rectangle and placed by the stride, not the drawing width.
+TEST(DrawingClip, ImagesAreClippedWithinTheSurface) {
+  const DrawSurface surface{nullptr, 1024, 800, 600, {-50, -20, 5000, 4000}};
+  const Image image = tests::MakeImage(100, 50, engine::graphics::DRAW_PLAIN, tests::Tag);
+  const ImageClip got = ClipImage(surface, 980, -10, image);
+  ASSERT_TRUE(got.visible);
+  EXPECT_EQ(got.destination, 980);
+  EXPECT_EQ(got.source, 10 * 100);
+  EXPECT_EQ(got.width, 44);
+  EXPECT_EQ(got.height, 40);
+  EXPECT_FALSE(ClipImage(surface, 1024, 0, image).visible) << "right of the last column";
+}
+
+// The engine's surface carries the clip rectangle as SetClip stored it, unchecked.
+TEST(DrawingClip, SetClipStoresTheValuesUnchecked) {
+  tests::DrawScreen screen(tests::kWide565);
+  ASSERT_TRUE(screen.Ok());
+  screen.E().SetClip(-50, -20, 5000, 4000);
+  const DrawSurface surface = screen.Surface();
+  EXPECT_EQ(surface.clip.left, -50);
+  EXPECT_EQ(surface.clip.bottom, 4000);
+  EXPECT_EQ(surface.stride, 1024);
+  EXPECT_EQ(surface.width, 800) << "the stride is not the width";
 }
 
 }  // namespace

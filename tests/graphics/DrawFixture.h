@@ -35,6 +35,8 @@ class DrawScreen {
   bool Ok() const { return ok_; }
   engine::core::Engine& E() { return h_.Engine(); }
   HeadlessEngine& H() { return h_; }
+  // What the draw table's operations get: null pixels once the buffer is unlocked.
+  engine::graphics::DrawSurface Surface() { return E().GetDrawSurface(); }
   int Stride() { return E().width; }
   int Height() { return E().height; }
 

@@ -237,7 +237,7 @@ TEST(PixelRuns, DrawingThroughRunsMatchesTheReferenceAtEveryClip) {
           std::vector<std::uint16_t> expected = screen.Snapshot();
           ReferenceDraw(use, image, p.x, p.y, p.left, p.top, p.right, p.bottom, expected,
                         screen.Stride());
-          ASSERT_EQ(OpFor(use)(screen.E(), p.x, p.y, &image), 1);
+          ASSERT_EQ(OpFor(use)(screen.Surface(), p.x, p.y, &image), 1);
           ASSERT_TRUE(image.Runs() != nullptr);
           ASSERT_TRUE(expected == screen.Snapshot());
         }
@@ -250,7 +250,7 @@ TEST(PixelRuns, DrawingThroughRunsMatchesTheReferenceAtEveryClip) {
 std::uint16_t DrawnAt(DrawScreen& screen, const Image& image, int x, int y) {
   screen.Fill(0x1234);
   screen.E().SetClip(0, 0, 799, 599);
-  OpFor(image.Use())(screen.E(), 0, 0, &image);
+  OpFor(image.Use())(screen.Surface(), 0, 0, &image);
   return screen.At(x, y);
 }
 

@@ -35,7 +35,7 @@ TEST(BackBuffer, WidePitchSetsTheStride) {
   EXPECT_EQ(e.rowOffsets[600], 600 * 2048);
 
   ASSERT_TRUE(e.ViewLock());
-  e.draw.DrawPixel(e, 10, 2, 31, 0, 0);
+  e.DrawPixel(10, 2, 31, 0, 0);
   e.ViewUnlock();
   EXPECT_EQ(e.GetBackBuffer()[2058], 0xF800);
 }
@@ -84,14 +84,14 @@ TEST(BackBuffer, DrawPixelNeverWritesOutsideTheLockedBuffer) {
   ASSERT_TRUE(e.Initialize(1, 800, 600));
   ASSERT_TRUE(e.ViewLock());
   std::uint16_t* pixels = e.GetBackBuffer();
-  EXPECT_EQ(e.draw.DrawPixel(e, 799, 599, 1, 2, 3), 1);
+  EXPECT_EQ(e.DrawPixel(799, 599, 1, 2, 3), 1);
   EXPECT_EQ(pixels[599 * 800 + 799], 0x0883);
-  EXPECT_EQ(e.draw.DrawPixel(e, 800, 0, 31, 31, 31), 1);
-  EXPECT_EQ(e.draw.DrawPixel(e, 0, 600, 31, 31, 31), 1);
-  EXPECT_EQ(e.draw.DrawPixel(e, -1, 0, 31, 31, 31), 1);
+  EXPECT_EQ(e.DrawPixel(800, 0, 31, 31, 31), 1);
+  EXPECT_EQ(e.DrawPixel(0, 600, 31, 31, 31), 1);
+  EXPECT_EQ(e.DrawPixel(-1, 0, 31, 31, 31), 1);
   EXPECT_EQ(pixels[0], 0);
   e.ViewUnlock();
-  e.draw.DrawPixel(e, 0, 0, 31, 31, 31);
+  e.DrawPixel(0, 0, 31, 31, 31);
   EXPECT_EQ(pixels[0], 0) << "not locked: nothing written";
 }
 
