@@ -98,13 +98,13 @@ const std::vector<Operation>& Operations() {
 engine::graphics::ImageOp OpFor(const engine::core::Engine& engine, std::uint8_t use) {
   switch (use) {
     case DRAW_PLAIN:
-      return engine.draw.DrawPlain;
+      return engine.GetDrawTable().DrawPlain;
     case DRAW_MASKED:
-      return engine.draw.DrawMasked;
+      return engine.GetDrawTable().DrawMasked;
     case DRAW_ALPHA:
-      return engine.draw.DrawAlpha;
+      return engine.GetDrawTable().DrawAlpha;
     default:
-      return engine.draw.DrawAdd;
+      return engine.GetDrawTable().DrawAdd;
   }
 }
 

@@ -30,8 +30,8 @@ Stage::Stage()
     Fail("the back buffer is not RGB565");
   }
   engine_->SetClip(0, 0, kWidth - 1, kHeight - 1);
-  target_ = SDL_CreateRGBSurfaceWithFormatFrom(engine_->backBuffer, kWidth, kHeight, 16,
-                                               engine_->pitch, SDL_PIXELFORMAT_RGB565);
+  target_ = SDL_CreateRGBSurfaceWithFormatFrom(engine_->GetBackBuffer(), kWidth, kHeight, 16,
+                                               engine_->GetPitch(), SDL_PIXELFORMAT_RGB565);
   if (target_ == nullptr) Fail(SDL_GetError());
   FillPattern();
 }
@@ -50,8 +50,8 @@ void Stage::FillPattern() {
 }
 
 std::vector<std::uint16_t> Stage::Snapshot() const {
-  const std::size_t count = static_cast<std::size_t>(engine_->width) * kHeight;
-  return {engine_->backBuffer, engine_->backBuffer + count};
+  const std::size_t count = static_cast<std::size_t>(engine_->GetStride()) * kHeight;
+  return {engine_->GetBackBuffer(), engine_->GetBackBuffer() + count};
 }
 
 void Stage::Restore(const std::vector<std::uint16_t>& pixels) {

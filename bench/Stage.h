@@ -26,8 +26,8 @@ class Stage {
   Stage& operator=(const Stage&) = delete;
 
   engine::core::Engine& Engine() { return *engine_; }
-  std::uint16_t* Pixels() { return engine_->backBuffer; }
-  int Stride() const { return engine_->width; }
+  std::uint16_t* Pixels() { return engine_->GetBackBuffer(); }
+  int Stride() const { return engine_->GetStride(); }
   // The back buffer as an SDL destination; SDL keeps its blit maps per destination, so every
   // SDL blit of the run goes to this one surface.
   SDL_Surface* Target() { return target_; }

@@ -284,7 +284,7 @@ class Reference {
 int Run(Engine& e, const Case& c, const Image* image) {
   // A missing image reaches only the table's operations: the engine's take a reference.
   if (image == nullptr) {
-    const engine::graphics::DrawTable& table = e.draw;
+    const engine::graphics::DrawTable& table = e.GetDrawTable();
     const engine::graphics::ImageOp op = c.op == kPlain    ? table.DrawPlain
                                          : c.op == kMasked ? table.DrawMasked
                                          : c.op == kAlpha  ? table.DrawAlpha

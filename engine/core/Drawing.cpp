@@ -9,8 +9,8 @@
 namespace engine::core {
 
 graphics::DrawSurface Engine::GetDrawSurface() const {
-  return graphics::DrawSurface{locked_ ? backBuffer : nullptr, width, drawingWidth_, height,
-                               graphics::ClipRect{clipLeft, clipTop, clipRight, clipBottom}};
+  return graphics::DrawSurface{locked_ ? backBuffer_ : nullptr, stride_, drawingWidth_, height_,
+                               clip_};
 }
 
 // The engine's own image calls go through the draw table, like the game's. Before the table is
@@ -23,30 +23,30 @@ int Engine::DrawThrough(graphics::ImageOp op, int x, int y, const graphics::Imag
 }
 
 int Engine::DrawPlain(int x, int y, const graphics::Image& image) {
-  return DrawThrough(draw.DrawPlain, x, y, image);
+  return DrawThrough(draw_.DrawPlain, x, y, image);
 }
 
 int Engine::DrawMasked(int x, int y, const graphics::Image& image) {
-  return DrawThrough(draw.DrawMasked, x, y, image);
+  return DrawThrough(draw_.DrawMasked, x, y, image);
 }
 
 int Engine::DrawAlpha(int x, int y, const graphics::Image& image) {
-  return DrawThrough(draw.DrawAlpha, x, y, image);
+  return DrawThrough(draw_.DrawAlpha, x, y, image);
 }
 
 int Engine::DrawAdd(int x, int y, const graphics::Image& image) {
-  return DrawThrough(draw.DrawAdd, x, y, image);
+  return DrawThrough(draw_.DrawAdd, x, y, image);
 }
 
 int Engine::DrawPixel(int x, int y, int r, int g, int b) {
-  return draw.DrawPixel != nullptr ? draw.DrawPixel(GetDrawSurface(), x, y, r, g, b) : 0;
+  return draw_.DrawPixel != nullptr ? draw_.DrawPixel(GetDrawSurface(), x, y, r, g, b) : 0;
 }
 
 void Engine::SetClip(int left, int top, int right, int bottom) {
-  clipLeft = left;
-  clipTop = top;
-  clipRight = right;
-  clipBottom = bottom;
+  clip_.left = left;
+  clip_.top = top;
+  clip_.right = right;
+  clip_.bottom = bottom;
 }
 
 void Engine::DrawRect(int x1, int y1, int x2, int y2, int r, int g, int b) {
@@ -58,8 +58,8 @@ void Engine::ClearView() {
 }
 
 int Engine::DrawTiled(int ox, int oy, const graphics::Image& image) {
-  if (draw.DrawPlain == nullptr) return 0;
-  if (graphics::DrawTiled(GetDrawSurface(), draw.DrawPlain, ox, oy, image) == 0) {
+  if (draw_.DrawPlain == nullptr) return 0;
+  if (graphics::DrawTiled(GetDrawSurface(), draw_.DrawPlain, ox, oy, image) == 0) {
     SetStatus(IMAGEUSE_FAILED);
     return 0;
   }
@@ -67,11 +67,11 @@ int Engine::DrawTiled(int ox, int oy, const graphics::Image& image) {
 }
 
 void Engine::SetTextRGB(int r, int g, int b) {
-  textRed = r;
-  textGreen = g;
-  textBlue = b;
-  textColour = static_cast<std::uint32_t>(r) + static_cast<std::uint32_t>(g) * 256u +
-               static_cast<std::uint32_t>(b) * 65536u;
+  textColour_.red = r;
+  textColour_.green = g;
+  textColour_.blue = b;
+  textColour_.packed = static_cast<std::uint32_t>(r) + static_cast<std::uint32_t>(g) * 256u +
+                       static_cast<std::uint32_t>(b) * 65536u;
 }
 
 int Engine::DrawText(int x, int y, const char* text) {
@@ -85,9 +85,10 @@ int Engine::DrawText(int x, int y, const char* text) {
   if (text == nullptr) return 1;
 
   // The packed colour holds red in its low byte, then green, then blue.
-  const std::uint16_t colour = graphics::PackColour8(static_cast<int>(textColour & 0xFF),
-                                                     static_cast<int>((textColour >> 8) & 0xFF),
-                                                     static_cast<int>((textColour >> 16) & 0xFF));
+  const std::uint16_t colour =
+      graphics::PackColour8(static_cast<int>(textColour_.packed & 0xFF),
+                            static_cast<int>((textColour_.packed >> 8) & 0xFF),
+                            static_cast<int>((textColour_.packed >> 16) & 0xFF));
   graphics::DrawText(GetDrawSurface(), font, x, y, text, colour);
   return 1;
 }

@@ -23,6 +23,30 @@ namespace engine::core {
 inline constexpr int kKeyBufferSize = 1000;
 inline constexpr int kShowNormal = 1;
 
+// The mouse as the window procedure records it (Input.cpp).
+struct MouseState {
+  std::int32_t x = 0, y = 0, previousX = 0, previousY = 0;
+  std::int32_t buttonHeld = 0, buttonCode = 0, moved = 0;
+};
+
+// The last colour given to SetTextRGB, and the same packed as red + 256 green + 65536 blue.
+struct TextColour {
+  std::int32_t red = 0, green = 0, blue = 0;
+  std::uint32_t packed = 0;
+};
+
+// The playback slots (Playback.cpp): a buffer per sound that has been played, all in the
+// format of the first; the table grows ten slots at a time.
+struct SoundTable {
+  std::uint32_t rate = 0;
+  std::int32_t bits = 0;
+  std::int32_t channels = 0;
+  std::int32_t count = 0;
+  std::int32_t capacity = 0;
+  std::vector<sound::SoundX*> owners;
+  std::vector<std::unique_ptr<platform::SoundBuffer>> buffers;
+};
+
 class Engine {
  public:
   Engine();
@@ -34,7 +58,8 @@ class Engine {
   // engine's use of it.
   void AttachPlatform(platform::Platform* platform) { platform_ = platform; }
   // Releases every object the platform made (sound buffers and device, surfaces, display
-  // object) and forgets the platform; called before the platform goes away.
+  // object) and forgets the platform; called before the platform goes away. The status is
+  // NO_INIT again, as the engine must be started anew.
   void DetachPlatform();
 
   // --- Process entry and main loop (MainLoop.cpp) ---
@@ -60,16 +85,16 @@ class Engine {
   // Releases back surface, primary surface and display object.
   bool CleanUp();
 
-  // --- Display surfaces and presentation (graphics/Surfaces.cpp) ---
+  // --- Display surfaces and presentation (Surfaces.cpp) ---
 
   bool CreateSurface();
   bool ViewLock();
   bool ViewUnlock();
   bool ViewUpdate();
-  void SetActive(int value) { active = value; }
+  void SetActive(int value) { active_ = value; }
   void SetViewOrigin(int x, int y) {
-    viewOriginX = x;
-    viewOriginY = y;
+    viewOriginX_ = x;
+    viewOriginY_ = y;
   }
   // True between a successful ViewLock and its ViewUnlock; drawing is valid only then.
   bool IsLocked() const { return locked_; }
@@ -116,7 +141,7 @@ class Engine {
 
   // --- Status and reports (ErrorReport.cpp) ---
 
-  std::int32_t GetStatus() const { return status; }
+  std::int32_t GetStatus() const { return status_; }
   void SetStatus(std::int32_t code);
   void ReportError();
   // A modal notice with an OK button, owned by no window: through the platform, or on
@@ -133,13 +158,13 @@ class Engine {
   void MouseUp();
   std::uint8_t GetKey();
   std::uint8_t KeyDown(std::int32_t k) const;
-  std::int32_t GetMouseX() const { return mouseX; }
-  std::int32_t GetMouseY() const { return mouseY; }
-  std::int32_t GetMouseButton() const { return buttonCode; }
+  std::int32_t GetMouseX() const { return mouse_.x; }
+  std::int32_t GetMouseY() const { return mouse_.y; }
+  std::int32_t GetMouseButton() const { return mouse_.buttonCode; }
   float GetMouseDX() const;
   float GetMouseDY() const;
 
-  // --- Sound playback (sound/Playback.cpp) ---
+  // --- Sound playback (Playback.cpp) ---
 
   // Gives sound a playback buffer in the shared format; returns its index.
   std::int32_t CreatePlaybackBuffer(sound::SoundX& sound);
@@ -159,55 +184,37 @@ class Engine {
 
   // --- Accessors ---
 
-  std::uint16_t* GetBackBuffer() const { return backBuffer; }
-  std::int32_t GetStride() const { return width; }
-  std::int32_t GetHeight() const { return height; }
-  std::int32_t GetPitch() const { return pitch; }
-  platform::WindowHandle GetWindow() const { return window; }
+  // The pixels of the last successful ViewLock; after a failed lock still the old ones.
+  std::uint16_t* GetBackBuffer() const { return backBuffer_; }
+  // Pixels from one row of the back buffer to the next (pitch / 2), from CreateSurface.
+  std::int32_t GetStride() const { return stride_; }
+  // The drawing height until CreateSurface, then the back buffer's rows.
+  std::int32_t GetHeight() const { return height_; }
+  std::int32_t GetPitch() const { return pitch_; }
+  // Byte offsets of rows 0 to height inclusive, and the buffer's bytes, from CreateSurface.
+  const std::vector<std::int32_t>& GetRowOffsets() const { return rowOffsets_; }
+  std::int32_t GetBufferSize() const { return bufferSize_; }
+  platform::WindowHandle GetWindow() const { return window_; }
   platform::Platform* GetPlatform() const { return platform_; }
+  std::int32_t GetFullScreen() const { return fullScreen_; }
+  std::int32_t GetActive() const { return active_; }
+  // Where a windowed frame is copied to on the screen.
+  platform::Point GetViewOrigin() const { return {viewOriginX_, viewOriginY_}; }
+  const TextColour& GetTextColour() const { return textColour_; }
+  // Characters waiting in the key buffer, and the mouse as last recorded.
+  std::int32_t GetKeyCount() const { return keyCount_; }
+  const MouseState& GetMouse() const { return mouse_; }
+  // The platform's objects, null until made and after they are released.
+  const platform::DisplayDevice* GetDisplayObject() const { return displayObject_.get(); }
+  const platform::Surface* GetPrimarySurface() const { return primarySurface_.get(); }
+  const platform::Surface* GetBackSurface() const { return backSurface_.get(); }
+  platform::SoundDevice* GetSoundDevice() const { return directSound_.get(); }
+  const SoundTable& GetSoundTable() const { return sounds_; }
 
-  // --- Fields, in the engine's declaration order ---
-
-  std::uint16_t* backBuffer = nullptr;
-  std::vector<std::int32_t> rowOffsets;  // rows 0 to height inclusive, sized by CreateSurface
-  std::int32_t height = 0;
-  std::int32_t width = 0;  // drawing width until CreateSurface, then the stride in pixels
-  std::int32_t pitch = 0;
-  graphics::DrawTable draw;
-  std::uintptr_t instance = 0;
-  std::int32_t showCommand = 0;
-  std::int32_t status = NO_INIT;
-  std::int32_t requestedFullScreen = 0;
-  std::int32_t requestedWidth = -1;
-  std::int32_t requestedHeight = -1;
-  std::int32_t fullScreen = 0;
-  std::int32_t screenWidth = 0, screenHeight = 0;
-  std::int32_t screenDepth = 0;
-  std::int32_t clipLeft = 0, clipTop = 0, clipRight = 0, clipBottom = 0;
-  std::int32_t bufferSize = 0;
-  std::int32_t viewOriginX = 0, viewOriginY = 0;
-  std::int32_t active = 0;
-  platform::WindowHandle window = 0;
-  std::int32_t textRed = 0, textGreen = 0, textBlue = 0;
-  std::uint32_t textColour = 0;
-  std::int32_t keyCount = 0;
-  std::array<std::uint8_t, kKeyBufferSize> keyBuffer{};
-  std::array<std::uint8_t, 256> keyDownTable{};
-  std::int32_t mouseX = 0, mouseY = 0, previousX = 0, previousY = 0;
-  std::int32_t buttonHeld = 0, buttonCode = 0, moved = 0;
-  std::unique_ptr<platform::DisplayDevice> displayObject;
-  std::unique_ptr<platform::Surface> primarySurface;
-  std::unique_ptr<platform::Surface> backSurface;
-
-  // Sound state.
-  std::unique_ptr<platform::SoundDevice> directSound;
-  std::uint32_t soundRate = 0;
-  std::int32_t soundBits = 0;
-  std::int32_t soundChannels = 0;
-  std::int32_t soundCount = 0;
-  std::int32_t soundCapacity = 0;
-  std::vector<sound::SoundX*> soundOwners;
-  std::vector<std::unique_ptr<platform::SoundBuffer>> soundBuffers;
+  // The operations CreateSurface filled in. A tool may replace them (a test that watches the
+  // calls); the next CreateSurface fills them again.
+  const graphics::DrawTable& GetDrawTable() const { return draw_; }
+  void SetDrawTable(const graphics::DrawTable& table) { draw_ = table; }
 
  private:
   // Draws through one of the table's image operations and reports a refusal.
@@ -216,9 +223,41 @@ class Engine {
   void TranslateMessage(const platform::Message& message);
   void DestroyMainWindow();
 
+  // Fields, in the engine's declaration order.
+  std::uint16_t* backBuffer_ = nullptr;
+  std::vector<std::int32_t> rowOffsets_;
+  std::int32_t height_ = 0;
+  std::int32_t drawingWidth_ = 0;  // the drawing area, from InitWindow
+  std::int32_t stride_ = 0;        // from CreateSurface
+  std::int32_t pitch_ = 0;
+  graphics::DrawTable draw_;
+  std::uintptr_t instance_ = 0;
+  std::int32_t showCommand_ = 0;
+  std::int32_t status_ = NO_INIT;
+  std::int32_t requestedFullScreen_ = 0;
+  std::int32_t requestedWidth_ = -1;
+  std::int32_t requestedHeight_ = -1;
+  std::int32_t fullScreen_ = 0;
+  std::int32_t screenWidth_ = 0, screenHeight_ = 0;
+  std::int32_t screenDepth_ = 0;
+  graphics::ClipRect clip_;
+  std::int32_t bufferSize_ = 0;
+  std::int32_t viewOriginX_ = 0, viewOriginY_ = 0;
+  std::int32_t active_ = 0;
+  platform::WindowHandle window_ = 0;
+  TextColour textColour_;
+  std::int32_t keyCount_ = 0;
+  std::array<std::uint8_t, kKeyBufferSize> keyBuffer_{};
+  std::array<std::uint8_t, 256> keyDownTable_{};
+  MouseState mouse_;
+  std::unique_ptr<platform::DisplayDevice> displayObject_;
+  std::unique_ptr<platform::Surface> primarySurface_;
+  std::unique_ptr<platform::Surface> backSurface_;
+  std::unique_ptr<platform::SoundDevice> directSound_;
+  SoundTable sounds_;
+
   platform::Platform* platform_ = nullptr;
   bool locked_ = false;
-  std::int32_t drawingWidth_ = 0;
   std::function<void()> drawnHook_;
   std::function<void(const sound::SoundX&)> soundStartedHook_;
   // Messages posted by the engine itself (typed control characters), taken before the

@@ -113,8 +113,8 @@ std::string ReportMessage(std::int32_t code) {
 }
 
 void Engine::ReportError() {
-  const ReportText text = ReportFor(status);
-  Notice(ReportMessage(status), "Vorel");
+  const ReportText text = ReportFor(status_);
+  Notice(ReportMessage(status_), "Vorel");
   support::Log.Write("Vorel " + text.title + "\n");
 }
 
@@ -128,7 +128,7 @@ void Engine::Notice(std::string_view text, std::string_view caption) {
 }
 
 void Engine::SetStatus(std::int32_t code) {
-  status = code;
+  status_ = code;
   ReportError();
 }
 

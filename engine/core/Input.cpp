@@ -6,60 +6,60 @@
 namespace engine::core {
 
 void Engine::PushKey(std::uint8_t c) {
-  if (keyCount >= kKeyBufferSize) {
+  if (keyCount_ >= kKeyBufferSize) {
     support::Log.Write("WinDX: Keyboard buffer overflow.\n");
     return;
   }
-  if (keyCount < 0) keyCount = 0;
-  keyBuffer[static_cast<std::size_t>(keyCount)] = c;
-  ++keyCount;
+  if (keyCount_ < 0) keyCount_ = 0;
+  keyBuffer_[static_cast<std::size_t>(keyCount_)] = c;
+  ++keyCount_;
 }
 
 // Last in, first out: of several characters typed between two frames the newest comes first.
 std::uint8_t Engine::GetKey() {
-  if (keyCount <= 0) return 0;
-  --keyCount;
-  return keyBuffer[static_cast<std::size_t>(keyCount)];
+  if (keyCount_ <= 0) return 0;
+  --keyCount_;
+  return keyBuffer_[static_cast<std::size_t>(keyCount_)];
 }
 
 void Engine::SetKeyDown(std::uint8_t k) {
-  keyDownTable[k] = 1;
+  keyDownTable_[k] = 1;
 }
 
 void Engine::SetKeyUp(std::uint8_t k) {
-  keyDownTable[k] = 0;
+  keyDownTable_[k] = 0;
 }
 
 // Codes outside the table are never held.
 std::uint8_t Engine::KeyDown(std::int32_t k) const {
   if (k < 0 || k > 255) return 0;
-  return keyDownTable[static_cast<std::size_t>(k)];
+  return keyDownTable_[static_cast<std::size_t>(k)];
 }
 
 void Engine::MouseMove(std::int32_t x, std::int32_t y) {
-  previousX = mouseX;
-  previousY = mouseY;
-  mouseX = x;
-  mouseY = y;
-  moved = 1;
+  mouse_.previousX = mouse_.x;
+  mouse_.previousY = mouse_.y;
+  mouse_.x = x;
+  mouse_.y = y;
+  mouse_.moved = 1;
 }
 
 void Engine::MouseDown(std::int32_t code) {
-  buttonHeld = 1;
-  buttonCode = code;
+  mouse_.buttonHeld = 1;
+  mouse_.buttonCode = code;
 }
 
 void Engine::MouseUp() {
-  buttonHeld = 0;
-  buttonCode = 0;
+  mouse_.buttonHeld = 0;
+  mouse_.buttonCode = 0;
 }
 
 float Engine::GetMouseDX() const {
-  return static_cast<float>(mouseX - previousX);
+  return static_cast<float>(mouse_.x - mouse_.previousX);
 }
 
 float Engine::GetMouseDY() const {
-  return static_cast<float>(mouseY - previousY);
+  return static_cast<float>(mouse_.y - mouse_.previousY);
 }
 
 }  // namespace engine::core

@@ -10,9 +10,9 @@ using platform::MessageType;
 
 int Engine::Entry(const std::function<void()>& initialize, const std::function<void()>& run,
                   int showCommandValue) {
-  showCommand = showCommandValue;
+  showCommand_ = showCommandValue;
   initialize();
-  if (status != INIT_OK) {
+  if (status_ != INIT_OK) {
     ReportError();
     return -1;
   }
@@ -69,8 +69,8 @@ void Engine::TranslateMessage(const Message& message) {
 }
 
 void Engine::DestroyMainWindow() {
-  if (platform_ != nullptr && window != 0) platform_->Windows().DestroyWindow(window);
-  WindowProc(Message{MessageType::kDestroy, window, 0, 0});
+  if (platform_ != nullptr && window_ != 0) platform_->Windows().DestroyWindow(window_);
+  WindowProc(Message{MessageType::kDestroy, window_, 0, 0});
 }
 
 void Engine::WindowProc(const Message& message) {
@@ -80,20 +80,20 @@ void Engine::WindowProc(const Message& message) {
       break;
     case MessageType::kMove:
       // The client area may lie partly left of or above the desktop.
-      viewOriginX = static_cast<std::int16_t>(platform::LowWord(message.lParam));
-      viewOriginY = static_cast<std::int16_t>(platform::HighWord(message.lParam));
+      viewOriginX_ = static_cast<std::int16_t>(platform::LowWord(message.lParam));
+      viewOriginY_ = static_cast<std::int16_t>(platform::HighWord(message.lParam));
       break;
     case MessageType::kSetFocus:
-      if (status == INIT_OK) {
-        active = 1;
+      if (status_ == INIT_OK) {
+        active_ = 1;
         ViewUpdate();
       }
       break;
     case MessageType::kKillFocus:
-      active = 0;
+      active_ = 0;
       break;
     case MessageType::kActivateApp:
-      active = static_cast<std::int32_t>(message.wParam);
+      active_ = static_cast<std::int32_t>(message.wParam);
       break;
     case MessageType::kClose:
       DestroyMainWindow();

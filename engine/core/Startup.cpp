@@ -24,25 +24,27 @@ Engine::Engine() = default;
 Engine::~Engine() = default;
 
 void Engine::DetachPlatform() {
-  soundBuffers.clear();
-  soundOwners.clear();
-  soundCount = 0;
-  soundCapacity = 0;
-  directSound.reset();
+  sounds_.buffers.clear();
+  sounds_.owners.clear();
+  sounds_.count = 0;
+  sounds_.capacity = 0;
+  directSound_.reset();
   CleanUp();
   platform_ = nullptr;
+  // Without its platform the engine must be started again.
+  status_ = NO_INIT;
 }
 
 bool Engine::Initialize(int fullscreen, int xres, int yres) {
-  requestedFullScreen = fullscreen;
-  requestedWidth = xres;
-  requestedHeight = yres;
+  requestedFullScreen_ = fullscreen;
+  requestedWidth_ = xres;
+  requestedHeight_ = yres;
   support::Log.OpenLog("debug.txt");
   support::Log.Write("WindowsDX: Initialization started.\n");
 
   if (!InitClass() || !InitWindow() || !ShowMain()) return false;
   if (!DDStart() || !CreateSurface()) return false;
-  keyCount = 0;
+  keyCount_ = 0;
   if (!SoundStart()) return false;
 
   support::Log.Write("WindowsDX: Initialization finished OK.\n");
@@ -52,108 +54,107 @@ bool Engine::Initialize(int fullscreen, int xres, int yres) {
 bool Engine::InitClass() {
   const platform::WindowClass windowClass{"Vorel", "Menu", true, true};
   if (platform_ == nullptr || !platform_->Windows().RegisterClass(windowClass)) {
-    status = INITCLASS_FAILED;
+    status_ = INITCLASS_FAILED;
     return false;
   }
-  status = INITCLASS_OK;
+  status_ = INITCLASS_OK;
   return true;
 }
 
 bool Engine::InitWindow() {
   platform::WindowSystem& windows = platform_->Windows();
 
-  screenDepth = windows.DesktopDepth();
-  if (screenDepth != 16) {
-    status = BPP_FAILED;
+  screenDepth_ = windows.DesktopDepth();
+  if (screenDepth_ != 16) {
+    status_ = BPP_FAILED;
     return false;
   }
-  screenWidth = windows.DesktopWidth();
-  screenHeight = windows.DesktopHeight();
-  fullScreen = requestedFullScreen;
+  screenWidth_ = windows.DesktopWidth();
+  screenHeight_ = windows.DesktopHeight();
+  fullScreen_ = requestedFullScreen_;
 
   WindowStyle style = WindowStyle::kPopup;
-  if (fullScreen == 1) {
-    width = requestedWidth;
-    height = requestedHeight;
+  if (fullScreen_ == 1) {
+    drawingWidth_ = requestedWidth_;
+    height_ = requestedHeight_;
   } else {
-    if (requestedWidth > screenWidth || requestedHeight > screenHeight) {
-      status = REQSIZE_FAILED;
+    if (requestedWidth_ > screenWidth_ || requestedHeight_ > screenHeight_) {
+      status_ = REQSIZE_FAILED;
       return false;
     }
-    width = requestedWidth <= 0 ? screenWidth : requestedWidth;
-    height = requestedHeight <= 0 ? screenHeight : requestedHeight;
+    drawingWidth_ = requestedWidth_ <= 0 ? screenWidth_ : requestedWidth_;
+    height_ = requestedHeight_ <= 0 ? screenHeight_ : requestedHeight_;
     style = WindowStyle::kSysMenu;
   }
 
-  drawingWidth_ = width;
-  clipLeft = 0;
-  clipTop = 0;
-  clipRight = width - 1;
-  clipBottom = height - 1;
+  clip_.left = 0;
+  clip_.top = 0;
+  clip_.right = drawingWidth_ - 1;
+  clip_.bottom = height_ - 1;
 
   // A window of the wanted size, never shown, tells how much frame the platform adds.
-  WindowParams params{"Vorel", "", style, 0, 0, width, height};
+  WindowParams params{"Vorel", "", style, 0, 0, drawingWidth_, height_};
   const platform::WindowHandle measuring = windows.CreateWindow(params);
   if (measuring == 0) {
-    status = INITWINTEMP_FAILED;
+    status_ = INITWINTEMP_FAILED;
     return false;
   }
-  status = INITWINTEMP_OK;
+  status_ = INITWINTEMP_OK;
   const platform::Rect client = windows.GetClientRect(measuring);
   windows.DestroyWindow(measuring);
 
-  params.outerWidth = 2 * width - client.Width();
-  params.outerHeight = 2 * height - client.Height();
-  if (fullScreen != 1) {
-    params.x = FloorHalf(screenWidth) - FloorHalf(params.outerWidth);
-    params.y = FloorHalf(screenHeight) - FloorHalf(params.outerHeight);
+  params.outerWidth = 2 * drawingWidth_ - client.Width();
+  params.outerHeight = 2 * height_ - client.Height();
+  if (fullScreen_ != 1) {
+    params.x = FloorHalf(screenWidth_) - FloorHalf(params.outerWidth);
+    params.y = FloorHalf(screenHeight_) - FloorHalf(params.outerHeight);
   }
 
   const platform::WindowHandle main = windows.CreateWindow(params);
   if (main == 0) {
-    status = INITWINREAL_FAILED;
+    status_ = INITWINREAL_FAILED;
     return false;
   }
-  window = main;
-  status = INITWINREAL_OK;
+  window_ = main;
+  status_ = INITWINREAL_OK;
   return true;
 }
 
 bool Engine::ShowMain() {
   platform::WindowSystem& windows = platform_->Windows();
-  windows.ShowWindow(window, showCommand);
-  if (!windows.UpdateWindow(window)) {
-    status = SHOWWIN_FAILED;
+  windows.ShowWindow(window_, showCommand_);
+  if (!windows.UpdateWindow(window_)) {
+    status_ = SHOWWIN_FAILED;
     return false;
   }
-  status = SHOWWIN_OK;
+  status_ = SHOWWIN_OK;
   return true;
 }
 
 bool Engine::DDStart() {
-  displayObject = platform_->Display().CreateDevice();
-  if (!displayObject) {
-    status = DDSTART_FAILED;
+  displayObject_ = platform_->Display().CreateDevice();
+  if (!displayObject_) {
+    status_ = DDSTART_FAILED;
     return false;
   }
-  status = DDSTART_OK;
-  if (!displayObject->SetCooperativeLevel(window, fullScreen == 1)) {
-    status = DDSETLEVEL_FAILED;
+  status_ = DDSTART_OK;
+  if (!displayObject_->SetCooperativeLevel(window_, fullScreen_ == 1)) {
+    status_ = DDSETLEVEL_FAILED;
     return false;
   }
-  status = DDSETLEVEL_OK;
+  status_ = DDSETLEVEL_OK;
   return true;
 }
 
 bool Engine::SoundStart() {
-  directSound = platform_->Sound().CreateDevice();
-  if (!directSound) {
-    status = SOUNDINIT_FAILED;
+  directSound_ = platform_->Sound().CreateDevice();
+  if (!directSound_) {
+    status_ = SOUNDINIT_FAILED;
     return false;
   }
-  if (!directSound->SetCooperativeLevel(window, kSoundCooperativeNormal)) {
-    directSound.reset();
-    status = SOUNDCOOP_FAILED;
+  if (!directSound_->SetCooperativeLevel(window_, kSoundCooperativeNormal)) {
+    directSound_.reset();
+    status_ = SOUNDCOOP_FAILED;
     return false;
   }
   return true;
@@ -161,9 +162,9 @@ bool Engine::SoundStart() {
 
 bool Engine::CleanUp() {
   locked_ = false;
-  backSurface.reset();
-  primarySurface.reset();
-  displayObject.reset();
+  backSurface_.reset();
+  primarySurface_.reset();
+  displayObject_.reset();
   return true;
 }
 

@@ -15,10 +15,8 @@ class GlobalPlatform {
   GlobalPlatform() : platform_(engine::platform::headless::DesktopConfig::Quiet()) {
     Vorel.AttachPlatform(&platform_);
   }
-  ~GlobalPlatform() {
-    Vorel.DetachPlatform();
-    Vorel.status = engine::core::NO_INIT;
-  }
+  // Detaching also leaves the status as before Initialize, for the next test.
+  ~GlobalPlatform() { Vorel.DetachPlatform(); }
   GlobalPlatform(const GlobalPlatform&) = delete;
   GlobalPlatform& operator=(const GlobalPlatform&) = delete;
 

@@ -35,9 +35,10 @@ TEST(MainLoop, FramesRunOnlyWhenNoMessageWaits) {
   HeadlessEngine h;
   std::vector<int> keysSeen;
   const int code = RunFrames(h, 3, [&](int n) {
-    keysSeen.push_back(h.Engine().keyCount);
+    keysSeen.push_back(h.Engine().GetKeyCount());
     if (n == 1) {
-      for (char c : {'a', 'b', 'c'}) h.Windows().Post(Msg(MessageType::kChar, c));
+      for (char c : {'a', 'b', 'c'})
+        h.Windows().Post(Msg(MessageType::kChar, c));
     }
   });
   EXPECT_EQ(code, 0);
@@ -62,8 +63,8 @@ TEST(MainLoop, QuitEndsTheLoopAfterTheFrameThatPostedIt) {
   EXPECT_EQ(code, 0);
   EXPECT_EQ(frames, 5);
   EXPECT_EQ(h.Display().Presented(), 5 + 1) << "five frames and the first focus";
-  EXPECT_EQ(e.backSurface, nullptr) << "CleanUp released the surfaces";
-  EXPECT_EQ(e.displayObject, nullptr);
+  EXPECT_EQ(e.GetBackSurface(), nullptr) << "CleanUp released the surfaces";
+  EXPECT_EQ(e.GetDisplayObject(), nullptr);
 }
 
 TEST(MainLoop, EscapeHeldPresentsThatFrameThenEnds) {
@@ -94,7 +95,8 @@ TEST(MainLoop, ControlKeysTypeTheirCharacters) {
       }
       return;
     }
-    while (int c = h.Engine().GetKey()) typed.push_back(c);
+    while (int c = h.Engine().GetKey())
+      typed.push_back(c);
   });
   EXPECT_EQ(typed, (std::vector<int>{27, 9, 8, 13})) << "newest first; letters need text input";
 }
@@ -163,46 +165,46 @@ class Lifecycle : public testing::Test {
 TEST_F(Lifecycle, FocusFollowsTheWindow) {
   auto& e = h.Engine();
   e.WindowProc(Msg(MessageType::kKillFocus));
-  EXPECT_EQ(e.active, 0);
+  EXPECT_EQ(e.GetActive(), 0);
   const int before = h.Display().Presented();
   e.WindowProc(Msg(MessageType::kSetFocus));
-  EXPECT_EQ(e.active, 1);
+  EXPECT_EQ(e.GetActive(), 1);
   EXPECT_EQ(h.Display().Presented(), before + 1) << "the last frame is shown at once";
 }
 
 TEST_F(Lifecycle, SetFocusBeforeReadyDoesNothing) {
   auto& e = h.Engine();
   e.WindowProc(Msg(MessageType::kKillFocus));
-  e.status = engine::core::SOUNDINIT_FAILED;
+  e.SetStatus(engine::core::SOUNDINIT_FAILED);
   e.WindowProc(Msg(MessageType::kSetFocus));
-  EXPECT_EQ(e.active, 0);
+  EXPECT_EQ(e.GetActive(), 0);
 }
 
 TEST_F(Lifecycle, ActivationCopiesItsParameter) {
   auto& e = h.Engine();
   e.WindowProc(Msg(MessageType::kActivateApp, 0));
-  EXPECT_EQ(e.active, 0);
+  EXPECT_EQ(e.GetActive(), 0);
   e.WindowProc(Msg(MessageType::kActivateApp, 1));
-  EXPECT_EQ(e.active, 1);
+  EXPECT_EQ(e.GetActive(), 1);
 }
 
 TEST_F(Lifecycle, MoveSetsTheViewOrigin) {
   auto& e = h.Engine();
   e.WindowProc(Msg(MessageType::kMove, 0, PackPoint(100, 50)));
-  EXPECT_EQ(e.viewOriginX, 100);
-  EXPECT_EQ(e.viewOriginY, 50);
+  EXPECT_EQ(e.GetViewOrigin().x, 100);
+  EXPECT_EQ(e.GetViewOrigin().y, 50);
   e.WindowProc(Msg(MessageType::kMove, 0, PackPoint(-20, -5)));
-  EXPECT_EQ(e.viewOriginX, -20) << "a window partly off the desktop";
-  EXPECT_EQ(e.viewOriginY, -5);
+  EXPECT_EQ(e.GetViewOrigin().x, -20) << "a window partly off the desktop";
+  EXPECT_EQ(e.GetViewOrigin().y, -5);
 }
 
 TEST_F(Lifecycle, ShowingTheWindowBringsItToTheFront) {
   auto& e = h.Engine();
   EXPECT_EQ(h.Windows().GetForegroundWindow(), e.GetWindow());
-  EXPECT_EQ(e.active, 1);
+  EXPECT_EQ(e.GetActive(), 1);
   h.Windows().SetForeground(0);
   h.Pump();
-  EXPECT_EQ(e.active, 0);
+  EXPECT_EQ(e.GetActive(), 0);
 }
 
 }  // namespace

@@ -33,8 +33,8 @@ TEST(Startup, FullScreenReachesReadyAndLogsEachSurface) {
             "WinDX:: Back Buffer is in video memory.\n  "
             "WinDX:: Back Buffer is a valid flip (back) buffer.\n  "
             "WindowsDX: Initialization finished OK.\n  ");
-  EXPECT_EQ(h.Engine().active, 1);
-  EXPECT_EQ(h.Engine().keyCount, 0);
+  EXPECT_EQ(h.Engine().GetActive(), 1);
+  EXPECT_EQ(h.Engine().GetKeyCount(), 0);
 }
 
 TEST(Startup, WindowedBackBufferIsPlainMemory) {
@@ -132,7 +132,7 @@ TEST(Startup, SoundFailureReplacesTheReadyStatus) {
   h.Faults().Inject(Op::kCreateSoundDevice, 1);
   h.Engine().Initialize(1, 800, 600);
   EXPECT_EQ(h.Engine().GetStatus(), Status::SOUNDINIT_FAILED);
-  EXPECT_EQ(h.Engine().active, 1) << "the display had started";
+  EXPECT_EQ(h.Engine().GetActive(), 1) << "the display had started";
 }
 
 TEST(Startup, FlipChainIsRetriedOnceAndTheFirstFailureLogged) {
@@ -222,24 +222,24 @@ TEST(WindowSize, FullScreenWindowIsAPopupAtTheOrigin) {
 TEST(WindowSize, ClipRectangleCoversTheDrawingArea) {
   HeadlessEngine h;
   ASSERT_TRUE(h.Engine().Initialize(1, 800, 600));
-  const auto& e = h.Engine();
-  EXPECT_EQ(e.clipLeft, 0);
-  EXPECT_EQ(e.clipTop, 0);
-  EXPECT_EQ(e.clipRight, 799);
-  EXPECT_EQ(e.clipBottom, 599);
+  const engine::graphics::ClipRect clip = h.Engine().GetDrawSurface().clip;
+  EXPECT_EQ(clip.left, 0);
+  EXPECT_EQ(clip.top, 0);
+  EXPECT_EQ(clip.right, 799);
+  EXPECT_EQ(clip.bottom, 599);
 }
 
 TEST(Startup, StartedDisplayEmptiesTheKeyBuffer) {
   HeadlessEngine started;
   started.Engine().PushKey('q');
   ASSERT_TRUE(started.Engine().Initialize(1, 800, 600));
-  EXPECT_EQ(started.Engine().keyCount, 0);
+  EXPECT_EQ(started.Engine().GetKeyCount(), 0);
 
   HeadlessEngine failed;
   failed.Engine().PushKey('q');
   failed.Faults().Inject(Op::kCreateFlipChain, 1, 2);
   EXPECT_FALSE(failed.Engine().Initialize(1, 800, 600));
-  EXPECT_EQ(failed.Engine().keyCount, 1);
+  EXPECT_EQ(failed.Engine().GetKeyCount(), 1);
 }
 
 TEST(Startup, NoPlatformFailsAtTheWindowClass) {

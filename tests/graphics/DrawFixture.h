@@ -37,26 +37,26 @@ class DrawScreen {
   HeadlessEngine& H() { return h_; }
   // What the draw table's operations get: null pixels once the buffer is unlocked.
   engine::graphics::DrawSurface Surface() { return E().GetDrawSurface(); }
-  int Stride() { return E().width; }
-  int Height() { return E().height; }
+  int Stride() { return E().GetStride(); }
+  int Height() { return E().GetHeight(); }
 
   std::uint16_t& At(int x, int y) {
-    return E().backBuffer[static_cast<std::ptrdiff_t>(y) * Stride() + x];
+    return E().GetBackBuffer()[static_cast<std::ptrdiff_t>(y) * Stride() + x];
   }
   // Every word of the buffer, padding columns included, row by row.
   std::vector<std::uint16_t> Snapshot() {
-    const std::uint16_t* p = E().backBuffer;
+    const std::uint16_t* p = E().GetBackBuffer();
     return std::vector<std::uint16_t>(p, p + static_cast<std::ptrdiff_t>(Stride()) * Height());
   }
   // Fills the whole buffer with a pattern that differs from pixel to pixel.
   void FillPattern() {
     const std::ptrdiff_t count = static_cast<std::ptrdiff_t>(Stride()) * Height();
     for (std::ptrdiff_t i = 0; i < count; ++i) {
-      E().backBuffer[i] = static_cast<std::uint16_t>(i * 2654435761u >> 7);
+      E().GetBackBuffer()[i] = static_cast<std::uint16_t>(i * 2654435761u >> 7);
     }
   }
   void Fill(std::uint16_t value) {
-    std::fill_n(E().backBuffer, static_cast<std::ptrdiff_t>(Stride()) * Height(), value);
+    std::fill_n(E().GetBackBuffer(), static_cast<std::ptrdiff_t>(Stride()) * Height(), value);
   }
 
  private:

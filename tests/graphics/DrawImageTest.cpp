@@ -254,7 +254,9 @@ TEST(ImageFrame, EngineCallsGoThroughTheDrawTable) {
     pixels = s.pixels;
     return x + y;
   };
-  e.draw.DrawPlain = e.draw.DrawMasked = e.draw.DrawAlpha = e.draw.DrawAdd = spy;
+  engine::graphics::DrawTable table = e.GetDrawTable();
+  table.DrawPlain = table.DrawMasked = table.DrawAlpha = table.DrawAdd = spy;
+  e.SetDrawTable(table);
   EXPECT_EQ(e.DrawPlain(1, 2, image), 3);
   EXPECT_EQ(e.DrawMasked(1, 3, image), 4);
   EXPECT_EQ(e.DrawAlpha(1, 4, image), 5);
@@ -263,7 +265,7 @@ TEST(ImageFrame, EngineCallsGoThroughTheDrawTable) {
   EXPECT_EQ(seen, &image);
   EXPECT_EQ(pixels, e.GetBackBuffer()) << "drawn into the locked back buffer";
 
-  e.draw = {};
+  e.SetDrawTable({});
   EXPECT_EQ(e.DrawPlain(0, 0, image), 0) << "no table, nothing to draw with";
 }
 

@@ -152,7 +152,7 @@ TEST(ShapeBounds, DrawPixelDropsPixelsOffTheBuffer) {
   screen.E().DrawPixel(1023, 599, 31, 31, 31);
   screen.E().DrawPixel(10, 2, 31, 0, 0);
   EXPECT_EQ(screen.At(1023, 599), 0xFFFF) << "padding columns are part of the buffer";
-  EXPECT_EQ(screen.E().backBuffer[2058], 0xF800);
+  EXPECT_EQ(screen.E().GetBackBuffer()[2058], 0xF800);
 }
 
 TEST(ShapeBounds, ClearViewBlackensEveryRowPaddingIncluded) {

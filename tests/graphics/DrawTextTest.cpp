@@ -47,12 +47,12 @@ TEST(TextColour, StoresComponentsAndThePackedValue) {
   ASSERT_TRUE(screen.Ok());
   auto& e = screen.E();
   e.SetTextRGB(10, 20, 30);
-  EXPECT_EQ(e.textRed, 10);
-  EXPECT_EQ(e.textGreen, 20);
-  EXPECT_EQ(e.textBlue, 30);
-  EXPECT_EQ(e.textColour, 10u + 20u * 256u + 30u * 65536u);
+  EXPECT_EQ(e.GetTextColour().red, 10);
+  EXPECT_EQ(e.GetTextColour().green, 20);
+  EXPECT_EQ(e.GetTextColour().blue, 30);
+  EXPECT_EQ(e.GetTextColour().packed, 10u + 20u * 256u + 30u * 65536u);
   e.SetTextRGB(255, 255, 255);
-  EXPECT_EQ(e.textColour, 0xFFFFFFu);
+  EXPECT_EQ(e.GetTextColour().packed, 0xFFFFFFu);
 }
 
 TEST(DrawText, InkLandsBelowAndRightOfThePositionAndNowhereElse) {

@@ -57,11 +57,11 @@ class Stage {
     auto& e = h.Engine();
     ASSERT_TRUE(e.Initialize(fullscreen, 800, 600));
     h.Pump();
-    ASSERT_NE(e.directSound, nullptr);
+    ASSERT_NE(e.GetSoundDevice(), nullptr);
     BufferDesc desc;
     desc.bufferBytes = kFrames;
     desc.format = WaveFormat{1, 1, 22050, 22050, 1, 8, 0};
-    ASSERT_EQ(e.directSound->CreateSoundBuffer(desc, buffer), SoundResult::kOk);
+    ASSERT_EQ(e.GetSoundDevice()->CreateSoundBuffer(desc, buffer), SoundResult::kOk);
     void* first = nullptr;
     void* second = nullptr;
     std::uint32_t firstBytes = 0, secondBytes = 0;

@@ -71,7 +71,7 @@ void Look(core::Engine& engine, Platform& platform, Seen& seen) {
   seen.centre = ShownAt(engine, seen.width / 2, seen.height / 2);
   seen.cursorShown = SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE;
   seen.inFront = platform.Windows().GetForegroundWindow() == engine.GetWindow();
-  seen.active = engine.active;
+  seen.active = engine.GetActive();
   PushMotion(engine, seen.width - 1, seen.height - 1);
 }
 
@@ -95,10 +95,10 @@ TEST_F(SdlWindowModeTest, HotkeysSwitchBothWaysWhileTheGameRunsOn) {
           if (f == 8) Look(engine, platform, second);
           if (f == 10) {
             second.corner = {engine.GetMouseX(), engine.GetMouseY()};
-            engineMode = engine.fullScreen;
+            engineMode = engine.GetFullScreen();
             stride = engine.GetStride();
             height = engine.GetHeight();
-            keysTyped = engine.keyCount;
+            keysTyped = engine.GetKeyCount();
             keysSeen = engine.KeyDown(122) || engine.KeyDown(13) || engine.KeyDown(18);
           }
         });
@@ -142,7 +142,7 @@ TEST_F(SdlWindowModeTest, EnterWithoutAltReachesTheGame) {
   RunOnSdl(0, 800, 600, 4, [&](core::Engine& engine, Platform&, int f) {
     if (f == 1) PushKey(engine, SDL_KEYDOWN, SDLK_RETURN, SDL_SCANCODE_RETURN, KMOD_NONE);
     if (f == 3) {
-      typed = engine.keyCount;
+      typed = engine.GetKeyCount();
       held = engine.KeyDown(13) != 0;
       fullscreen = (SDL_GetWindowFlags(SDL_GetWindowFromID(engine.GetWindow())) &
                     SDL_WINDOW_FULLSCREEN) != 0;

@@ -43,7 +43,7 @@ X11Run RunOnX11(int fullscreen) {
         if (frame == 45) {
           result.mouse.emplace_back(engine.GetMouseX(), engine.GetMouseY());
           result.inFront = platform.Windows().GetForegroundWindow() == engine.GetWindow();
-          result.active = engine.active;
+          result.active = engine.GetActive();
         }
       });
   result.said = testing::internal::GetCapturedStderr();

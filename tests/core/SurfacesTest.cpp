@@ -29,10 +29,10 @@ TEST(BackBuffer, WidePitchSetsTheStride) {
   EXPECT_EQ(e.GetPitch(), 2048);
   EXPECT_EQ(e.GetStride(), 1024);
   EXPECT_EQ(e.GetHeight(), 600);
-  EXPECT_EQ(e.bufferSize, 600 * 1024 * 2);
-  ASSERT_EQ(e.rowOffsets.size(), 601u);
-  EXPECT_EQ(e.rowOffsets[2], 4096);
-  EXPECT_EQ(e.rowOffsets[600], 600 * 2048);
+  EXPECT_EQ(e.GetBufferSize(), 600 * 1024 * 2);
+  ASSERT_EQ(e.GetRowOffsets().size(), 601u);
+  EXPECT_EQ(e.GetRowOffsets()[2], 4096);
+  EXPECT_EQ(e.GetRowOffsets()[600], 600 * 2048);
 
   ASSERT_TRUE(e.ViewLock());
   e.DrawPixel(10, 2, 31, 0, 0);
@@ -48,8 +48,8 @@ TEST(BackBuffer, RowOffsetsCoverABufferTallerThanAThousandRows) {
   auto& e = h.Engine();
   ASSERT_TRUE(e.Initialize(0, 0, 0));
   ASSERT_EQ(e.GetHeight(), 1200);
-  ASSERT_EQ(e.rowOffsets.size(), 1201u);
-  EXPECT_EQ(e.rowOffsets[1200], 1200 * e.GetPitch());
+  ASSERT_EQ(e.GetRowOffsets().size(), 1201u);
+  EXPECT_EQ(e.GetRowOffsets()[1200], 1200 * e.GetPitch());
 }
 
 TEST(BackBuffer, ChannelShiftsAndWidthsComeFromTheMasks) {
@@ -160,8 +160,8 @@ TEST_F(Presentation, WindowedFrameIsCopiedAtTheViewOrigin) {
 TEST_F(Presentation, WindowedOriginFollowsTheClientArea) {
   Start(0);
   const auto origin = h.Windows().ClientToScreen(h.Engine().GetWindow(), {0, 0});
-  EXPECT_EQ(h.Engine().viewOriginX, origin.x);
-  EXPECT_EQ(h.Engine().viewOriginY, origin.y);
+  EXPECT_EQ(h.Engine().GetViewOrigin().x, origin.x);
+  EXPECT_EQ(h.Engine().GetViewOrigin().y, origin.y);
   EXPECT_EQ(origin.x, (1024 / 2 - 816 / 2) + 8);
 }
 
@@ -222,9 +222,9 @@ TEST_F(Presentation, CleanUpReleasesEverySurface) {
   Start(1);
   auto& e = h.Engine();
   EXPECT_TRUE(e.CleanUp());
-  EXPECT_EQ(e.backSurface, nullptr);
-  EXPECT_EQ(e.primarySurface, nullptr);
-  EXPECT_EQ(e.displayObject, nullptr);
+  EXPECT_EQ(e.GetBackSurface(), nullptr);
+  EXPECT_EQ(e.GetPrimarySurface(), nullptr);
+  EXPECT_EQ(e.GetDisplayObject(), nullptr);
   EXPECT_TRUE(e.CleanUp()) << "a second clean-up finds nothing to release";
   EXPECT_FALSE(e.ViewLock());
   EXPECT_TRUE(e.ViewUpdate());

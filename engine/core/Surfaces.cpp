@@ -52,60 +52,60 @@ const char* CreateFailureLine(DisplayResult result) {
 }  // namespace
 
 bool Engine::CreateSurface() {
-  backSurface.reset();
-  primarySurface.reset();
+  backSurface_.reset();
+  primarySurface_.reset();
   locked_ = false;
-  platform::DisplayDevice& device = *displayObject;
+  platform::DisplayDevice& device = *displayObject_;
 
-  if (fullScreen == 1) {
-    if (!device.SetDisplayMode(width, height, screenDepth)) {
-      status = SETMODE_FAILED;
+  if (fullScreen_ == 1) {
+    if (!device.SetDisplayMode(drawingWidth_, height_, screenDepth_)) {
+      status_ = SETMODE_FAILED;
       return false;
     }
-    status = SETMODE_OK;
-    DisplayResult result = device.CreateFlipChain(primarySurface);
+    status_ = SETMODE_OK;
+    DisplayResult result = device.CreateFlipChain(primarySurface_);
     if (result != DisplayResult::kOk) {
       if (const char* line = CreateFailureLine(result)) support::Log.Write(line);
-      result = device.CreateFlipChain(primarySurface);
+      result = device.CreateFlipChain(primarySurface_);
     }
-    if (result != DisplayResult::kOk || !primarySurface) {
-      primarySurface.reset();
-      status = FRONTSURFACE_FAILED;
+    if (result != DisplayResult::kOk || !primarySurface_) {
+      primarySurface_.reset();
+      status_ = FRONTSURFACE_FAILED;
       return false;
     }
-    status = FRONTSURFACE_OK;
-    if (device.GetAttachedSurface(*primarySurface, backSurface) != DisplayResult::kOk ||
-        !backSurface) {
-      backSurface.reset();
-      status = BACKSURFACE_FAILED;
+    status_ = FRONTSURFACE_OK;
+    if (device.GetAttachedSurface(*primarySurface_, backSurface_) != DisplayResult::kOk ||
+        !backSurface_) {
+      backSurface_.reset();
+      status_ = BACKSURFACE_FAILED;
       return false;
     }
   } else {
-    if (device.CreatePrimary(true, primarySurface) != DisplayResult::kOk &&
-        device.CreatePrimary(false, primarySurface) != DisplayResult::kOk) {
-      primarySurface.reset();
-      status = FRONTSURFACE_FAILED;
+    if (device.CreatePrimary(true, primarySurface_) != DisplayResult::kOk &&
+        device.CreatePrimary(false, primarySurface_) != DisplayResult::kOk) {
+      primarySurface_.reset();
+      status_ = FRONTSURFACE_FAILED;
       return false;
     }
-    status = FRONTSURFACE_OK;
-    if (device.CreateOffscreen(width, height, backSurface) != DisplayResult::kOk &&
-        device.CreateOffscreen(width, height, backSurface) != DisplayResult::kOk) {
-      backSurface.reset();
-      status = BACKSURFACE_FAILED;
+    status_ = FRONTSURFACE_OK;
+    if (device.CreateOffscreen(drawingWidth_, height_, backSurface_) != DisplayResult::kOk &&
+        device.CreateOffscreen(drawingWidth_, height_, backSurface_) != DisplayResult::kOk) {
+      backSurface_.reset();
+      status_ = BACKSURFACE_FAILED;
       return false;
     }
   }
-  status = BACKSURFACE_OK;
+  status_ = BACKSURFACE_OK;
 
   SurfaceDesc front;
-  primarySurface->Describe(front);
+  primarySurface_->Describe(front);
   support::Log.Write(front.videoMemory ? "WinDX:: Front Buffer is in video memory.\n"
                                        : "WinDX:: Front Buffer NOT IN VIDEO MEMORY.\n");
   SurfaceDesc back;
-  if (backSurface->Describe(back) != DisplayResult::kOk || back.height <= 0 || back.pitch < 2) {
+  if (backSurface_->Describe(back) != DisplayResult::kOk || back.height <= 0 || back.pitch < 2) {
     // Without a usable description nothing could address the back buffer.
-    backSurface.reset();
-    status = BACKSURFACE_FAILED;
+    backSurface_.reset();
+    status_ = BACKSURFACE_FAILED;
     return false;
   }
   support::Log.Write(back.videoMemory ? "WinDX:: Back Buffer is in video memory.\n"
@@ -113,70 +113,70 @@ bool Engine::CreateSurface() {
   support::Log.Write(back.flipBackBuffer ? "WinDX:: Back Buffer is a valid flip (back) buffer.\n"
                                          : "WinDX:: Back Buffer NOT A FLIP (BACK) BUFFER.\n");
 
-  height = back.height;
-  pitch = back.pitch;
-  width = pitch / 2;
-  draw = graphics::StandardDrawTable();
+  height_ = back.height;
+  pitch_ = back.pitch;
+  stride_ = pitch_ / 2;
+  draw_ = graphics::StandardDrawTable();
   graphics::ScreenFormat = graphics::PixelFormat::FromMasks(back.rmask, back.gmask, back.bmask);
 
   // One entry per row and one past the last, however tall the back buffer is.
-  rowOffsets.assign(static_cast<std::size_t>(height) + 1, 0);
-  for (std::size_t i = 0; i < rowOffsets.size(); ++i) {
-    rowOffsets[i] = static_cast<std::int32_t>(i) * pitch;
+  rowOffsets_.assign(static_cast<std::size_t>(height_) + 1, 0);
+  for (std::size_t i = 0; i < rowOffsets_.size(); ++i) {
+    rowOffsets_[i] = static_cast<std::int32_t>(i) * pitch_;
   }
-  bufferSize = height * width * 2;
+  bufferSize_ = height_ * stride_ * 2;
 
   platform::WindowSystem& windows = platform_->Windows();
-  const platform::Rect client = windows.GetClientRect(window);
-  const platform::Point origin = windows.ClientToScreen(window, {client.left, client.top});
-  viewOriginX = origin.x;
-  viewOriginY = origin.y;
+  const platform::Rect client = windows.GetClientRect(window_);
+  const platform::Point origin = windows.ClientToScreen(window_, {client.left, client.top});
+  viewOriginX_ = origin.x;
+  viewOriginY_ = origin.y;
 
-  active = 1;
-  status = INIT_OK;
+  active_ = 1;
+  status_ = INIT_OK;
   return true;
 }
 
 bool Engine::ViewLock() {
   std::uint16_t* pixels = nullptr;
-  if (!backSurface || backSurface->Lock(pixels) != DisplayResult::kOk || pixels == nullptr) {
+  if (!backSurface_ || backSurface_->Lock(pixels) != DisplayResult::kOk || pixels == nullptr) {
     locked_ = false;
     SetStatus(LOCK_FAILED);
     return false;
   }
-  backBuffer = pixels;
+  backBuffer_ = pixels;
   locked_ = true;
   return true;
 }
 
 bool Engine::ViewUnlock() {
   if (locked_ && drawnHook_) drawnHook_();
-  if (locked_ && backSurface) backSurface->Unlock();
+  if (locked_ && backSurface_) backSurface_->Unlock();
   locked_ = false;
   return true;
 }
 
 bool Engine::ViewUpdate() {
-  if (!primarySurface || !backSurface) return true;
-  if (active != 1 || platform_->Windows().GetForegroundWindow() != window) {
+  if (!primarySurface_ || !backSurface_) return true;
+  if (active_ != 1 || platform_->Windows().GetForegroundWindow() != window_) {
     // A frame drawn in the background is not shown.
-    displayObject->FrameSkipped();
+    displayObject_->FrameSkipped();
     return true;
   }
-  if (fullScreen == 1) {
-    primarySurface->Flip();
-    if (primarySurface->IsLost()) primarySurface->Restore();
+  if (fullScreen_ == 1) {
+    primarySurface_->Flip();
+    if (primarySurface_->IsLost()) primarySurface_->Restore();
     return true;
   }
-  switch (primarySurface->BltFast(viewOriginX, viewOriginY, *backSurface)) {
+  switch (primarySurface_->BltFast(viewOriginX_, viewOriginY_, *backSurface_)) {
     case DisplayResult::kOk:
       return true;
     case DisplayResult::kStillDrawing:
       return false;
     case DisplayResult::kSurfaceLost:
-      platform_->Windows().MessageBox(window, "<WinDX::ViewUpdate> Error: Surface Lost", "");
-      if (primarySurface->Restore() != DisplayResult::kOk) return false;
-      if (backSurface->Restore() != DisplayResult::kOk) return false;
+      platform_->Windows().MessageBox(window_, "<WinDX::ViewUpdate> Error: Surface Lost", "");
+      if (primarySurface_->Restore() != DisplayResult::kOk) return false;
+      if (backSurface_->Restore() != DisplayResult::kOk) return false;
       return true;
     default:
       return true;

@@ -48,9 +48,9 @@ TEST_F(Playback, FirstPlayFixesTheFormatAndEachDifferingFieldIsReported) {
   SoundX deeper = MakeSound(16, 1, 22050, 100);
   SoundX different = MakeSound(16, 2, 44100, 100);
   E().StartSound(first, 0);
-  EXPECT_EQ(E().soundBits, 8);
-  EXPECT_EQ(E().soundChannels, 1);
-  EXPECT_EQ(E().soundRate, 22050u);
+  EXPECT_EQ(E().GetSoundTable().bits, 8);
+  EXPECT_EQ(E().GetSoundTable().channels, 1);
+  EXPECT_EQ(E().GetSoundTable().rate, 22050u);
   E().StartSound(deeper, 0);
   EXPECT_EQ(Reports("Error: SOUNDMATCH_FAILED (Loaded sounds do not match."), 1);
   E().StartSound(different, 0);
@@ -68,17 +68,17 @@ TEST_F(Playback, TableGrowsTenAtATimeAndKeepsItsIndexes) {
   for (int i = 0; i < 11; ++i)
     sounds.push_back(MakeSound(16, 1, 22050, 10, i));
   E().StartSound(sounds[0], 0);
-  EXPECT_EQ(E().soundCapacity, 10);
+  EXPECT_EQ(E().GetSoundTable().capacity, 10);
   for (int i = 1; i < 10; ++i)
     E().StartSound(sounds[static_cast<std::size_t>(i)], 0);
-  EXPECT_EQ(E().soundCapacity, 10);
+  EXPECT_EQ(E().GetSoundTable().capacity, 10);
   E().StartSound(sounds[10], 0);
-  EXPECT_EQ(E().soundCapacity, 20);
-  EXPECT_EQ(E().soundCount, 11);
+  EXPECT_EQ(E().GetSoundTable().capacity, 20);
+  EXPECT_EQ(E().GetSoundTable().count, 11);
   for (int i = 0; i < 11; ++i) {
     const SoundX& s = sounds[static_cast<std::size_t>(i)];
     EXPECT_EQ(s.bufferIndex, i);
-    EXPECT_EQ(E().soundOwners[static_cast<std::size_t>(i)], &s);
+    EXPECT_EQ(E().GetSoundTable().owners[static_cast<std::size_t>(i)], &s);
     EXPECT_EQ(VoiceOf(s).data, s.data) << i;
   }
 }
@@ -151,7 +151,7 @@ TEST_F(Playback, StoppingANeverPlayedSoundDoesNothing) {
   SoundX sound = MakeSound(16, 1, 22050, 10);
   E().StopSound(sound);
   EXPECT_EQ(sound.bufferIndex, -1);
-  EXPECT_EQ(E().soundCount, 0);
+  EXPECT_EQ(E().GetSoundTable().count, 0);
 }
 
 TEST_F(Playback, FailedBufferLeavesASilentEntry) {
@@ -160,7 +160,7 @@ TEST_F(Playback, FailedBufferLeavesASilentEntry) {
   E().StartSound(sound, 0);
   EXPECT_EQ(Reports("Error: SOUNDCREATE_FAILED (Unable to create Direct Sound buffer."), 1);
   EXPECT_EQ(sound.bufferIndex, 0);
-  EXPECT_EQ(E().soundBuffers[0], nullptr);
+  EXPECT_EQ(E().GetSoundTable().buffers[0], nullptr);
   E().StartSound(sound, 0);
   E().RewindSound(sound);
   E().StopSound(sound);

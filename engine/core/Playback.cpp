@@ -47,52 +47,53 @@ std::int32_t Truncate(double value) {
 }  // namespace
 
 std::int32_t Engine::CreatePlaybackBuffer(sound::SoundX& sound) {
-  if (soundCount == soundCapacity) {
-    soundCapacity += kTableStep;
-    soundOwners.resize(static_cast<std::size_t>(soundCapacity), nullptr);
-    soundBuffers.resize(static_cast<std::size_t>(soundCapacity));
+  if (sounds_.count == sounds_.capacity) {
+    sounds_.capacity += kTableStep;
+    sounds_.owners.resize(static_cast<std::size_t>(sounds_.capacity), nullptr);
+    sounds_.buffers.resize(static_cast<std::size_t>(sounds_.capacity));
   }
-  const auto index = static_cast<std::size_t>(soundCount);
-  soundOwners[index] = &sound;
+  const auto index = static_cast<std::size_t>(sounds_.count);
+  sounds_.owners[index] = &sound;
 
-  if (soundCount == 0) {
-    soundChannels = sound.channels;
-    soundBits = sound.bitsPerSample;
-    soundRate = sound.samplesPerSecond;
+  if (sounds_.count == 0) {
+    sounds_.channels = sound.channels;
+    sounds_.bits = sound.bitsPerSample;
+    sounds_.rate = sound.samplesPerSecond;
   } else {
     // One report for each field that differs; the buffer keeps the shared format anyway.
-    if (sound.channels != soundChannels) SetStatus(SOUNDMATCH_FAILED);
-    if (sound.bitsPerSample != soundBits) SetStatus(SOUNDMATCH_FAILED);
-    if (sound.samplesPerSecond != soundRate) SetStatus(SOUNDMATCH_FAILED);
+    if (sound.channels != sounds_.channels) SetStatus(SOUNDMATCH_FAILED);
+    if (sound.bitsPerSample != sounds_.bits) SetStatus(SOUNDMATCH_FAILED);
+    if (sound.samplesPerSecond != sounds_.rate) SetStatus(SOUNDMATCH_FAILED);
   }
 
-  soundBuffers[index].reset();
-  const std::int32_t block = BlockSize(soundBits, soundChannels);
+  sounds_.buffers[index].reset();
+  const std::int32_t block = BlockSize(sounds_.bits, sounds_.channels);
   platform::BufferDesc desc;
   desc.bufferBytes = static_cast<std::uint32_t>(std::max(sound.frames, 0)) *
                      static_cast<std::uint32_t>(std::max(block, 0));
   desc.format.formatTag = 1;
-  desc.format.channels = static_cast<std::uint16_t>(soundChannels);
-  desc.format.samplesPerSec = soundRate;
-  desc.format.avgBytesPerSec = static_cast<std::uint32_t>(block) * soundRate;
+  desc.format.channels = static_cast<std::uint16_t>(sounds_.channels);
+  desc.format.samplesPerSec = sounds_.rate;
+  desc.format.avgBytesPerSec = static_cast<std::uint32_t>(block) * sounds_.rate;
   desc.format.blockAlign = static_cast<std::uint16_t>(block);
-  desc.format.bitsPerSample = static_cast<std::uint16_t>(soundBits);
+  desc.format.bitsPerSample = static_cast<std::uint16_t>(sounds_.bits);
   desc.format.extraSize = 0;
-  if (!directSound ||
-      directSound->CreateSoundBuffer(desc, soundBuffers[index]) != SoundResult::kOk ||
-      !soundBuffers[index]) {
-    soundBuffers[index].reset();
+  if (!directSound_ ||
+      directSound_->CreateSoundBuffer(desc, sounds_.buffers[index]) != SoundResult::kOk ||
+      !sounds_.buffers[index]) {
+    sounds_.buffers[index].reset();
     SetStatus(SOUNDCREATE_FAILED);
   }
 
-  ++soundCount;
-  return soundCount - 1;
+  ++sounds_.count;
+  return sounds_.count - 1;
 }
 
 void Engine::UploadSound(sound::SoundX& sound) {
   if (sound.bufferIndex == -1) sound.bufferIndex = CreatePlaybackBuffer(sound);
-  if (sound.bufferIndex < 0 || sound.bufferIndex >= soundCount) return;
-  platform::SoundBuffer* buffer = soundBuffers[static_cast<std::size_t>(sound.bufferIndex)].get();
+  if (sound.bufferIndex < 0 || sound.bufferIndex >= sounds_.count) return;
+  platform::SoundBuffer* buffer =
+      sounds_.buffers[static_cast<std::size_t>(sound.bufferIndex)].get();
   // A buffer that could not be created was reported then; the sound stays silent.
   if (buffer == nullptr) return;
 
@@ -119,7 +120,7 @@ void Engine::UploadSound(sound::SoundX& sound) {
   }
   if (result != SoundResult::kOk) {
     // Nothing was locked, so there is nothing to copy into or unlock.
-    SetStatus(LockFailureStatus(result, status));
+    SetStatus(LockFailureStatus(result, status_));
     return;
   }
 
@@ -138,9 +139,9 @@ void Engine::UploadSound(sound::SoundX& sound) {
 namespace {
 
 // The playback buffer of a sound that has one, or null.
-platform::SoundBuffer* BufferOf(Engine& engine, const sound::SoundX& sound) {
-  if (sound.bufferIndex < 0 || sound.bufferIndex >= engine.soundCount) return nullptr;
-  return engine.soundBuffers[static_cast<std::size_t>(sound.bufferIndex)].get();
+platform::SoundBuffer* BufferOf(const SoundTable& table, const sound::SoundX& sound) {
+  if (sound.bufferIndex < 0 || sound.bufferIndex >= table.count) return nullptr;
+  return table.buffers[static_cast<std::size_t>(sound.bufferIndex)].get();
 }
 
 }  // namespace
@@ -148,7 +149,7 @@ platform::SoundBuffer* BufferOf(Engine& engine, const sound::SoundX& sound) {
 void Engine::StartSound(sound::SoundX& sound, int fromCurrent) {
   if (soundStartedHook_) soundStartedHook_(sound);
   if (sound.NeedsUpload()) UploadSound(sound);
-  platform::SoundBuffer* buffer = BufferOf(*this, sound);
+  platform::SoundBuffer* buffer = BufferOf(sounds_, sound);
   if (buffer == nullptr) return;
   if (fromCurrent == 0) buffer->SetCurrentPosition(0);
   buffer->Play();
@@ -157,7 +158,7 @@ void Engine::StartSound(sound::SoundX& sound, int fromCurrent) {
 void Engine::StartSoundVolumePan(sound::SoundX& sound, int fromCurrent, float volume, float pan) {
   if (soundStartedHook_) soundStartedHook_(sound);
   if (sound.NeedsUpload()) UploadSound(sound);
-  platform::SoundBuffer* buffer = BufferOf(*this, sound);
+  platform::SoundBuffer* buffer = BufferOf(sounds_, sound);
   if (buffer == nullptr) return;
   if (fromCurrent == 0) buffer->SetCurrentPosition(0);
   buffer->SetVolume(Truncate(volume * 5000.0 - 5000.0));
@@ -167,11 +168,11 @@ void Engine::StartSoundVolumePan(sound::SoundX& sound, int fromCurrent, float vo
 
 void Engine::RewindSound(sound::SoundX& sound) {
   if (sound.NeedsUpload()) UploadSound(sound);
-  if (platform::SoundBuffer* buffer = BufferOf(*this, sound)) buffer->SetCurrentPosition(0);
+  if (platform::SoundBuffer* buffer = BufferOf(sounds_, sound)) buffer->SetCurrentPosition(0);
 }
 
 void Engine::StopSound(sound::SoundX& sound) {
-  if (platform::SoundBuffer* buffer = BufferOf(*this, sound)) buffer->Stop();
+  if (platform::SoundBuffer* buffer = BufferOf(sounds_, sound)) buffer->Stop();
 }
 
 }  // namespace engine::core
