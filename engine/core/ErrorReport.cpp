@@ -127,6 +127,10 @@ void Engine::Notice(std::string_view text, std::string_view caption) {
                static_cast<int>(text.size()), text.data());
 }
 
+void ShowNotice(std::string_view text, std::string_view caption) {
+  Vorel.Notice(text, caption);
+}
+
 void Engine::SetStatus(std::int32_t code) {
   status_ = code;
   ReportError();

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/core/Engine.h"
+#include "engine/core/ErrorReport.h"
 #include "engine/support/File.h"
 
 namespace engine::graphics {
@@ -36,7 +36,7 @@ bool ImageFile::LoadTiff(std::string_view name, Image& target) {
   loaded = 0;
   support::File file;
   if (file.Open(name, support::FILE_READ | support::RANDOM) == support::FILE_NOTEXIST) {
-    Vorel.Notice(
+    core::ShowNotice(
         std::string(".TIF File Not Found: ")
             .append(name)
             .append("\n\nMake sure paths and names of TIF images are correct. If you started "

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/core/Engine.h"
+#include "engine/core/ErrorReport.h"
 #include "engine/graphics/ImageFile.h"
 #include "engine/graphics/PixelRows.h"
 #include "engine/graphics/ScreenFormat.h"
@@ -79,7 +79,7 @@ void Apply(ImageFile& f, Directory& dir, const Entry& e) {
     case tiff::kCompression:
       f.compression = value;
       // The data is then read as if it were uncompressed.
-      if (e.value != 1) Vorel.Notice(kLzwNotice, "Vorel Error");
+      if (e.value != 1) core::ShowNotice(kLzwNotice, "Vorel Error");
       break;
     case tiff::kPhotometric:
       f.photometric = value;
@@ -208,7 +208,7 @@ std::string Describe(TiffInput& in, ImageFile& f, const Directory& dir, tiff::Pi
 bool Refuse(ImageFile& f, Image& target, const std::string& problem) {
   target.Free();
   const std::string name(f.Name());
-  Vorel.Notice("TIF Load Error: " + name + "\n\n" + problem + "\n", "Vorel Error");
+  core::ShowNotice("TIF Load Error: " + name + "\n\n" + problem + "\n", "Vorel Error");
   support::Log.Write("ImageFile::LoadTiff: " + name + ": " + problem + "\n");
   return false;
 }

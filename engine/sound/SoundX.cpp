@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "engine/core/Engine.h"
+#include "engine/core/ErrorReport.h"
 #include "engine/sound/SoundXWav.h"
 #include "engine/support/Exit.h"
 #include "engine/support/File.h"
@@ -20,7 +20,7 @@ constexpr char kInvalidFormat[] =
     "off.";
 
 [[noreturn]] void InvalidFormat() {
-  Vorel.Notice(kInvalidFormat, "Vorel Error");
+  core::ShowNotice(kInvalidFormat, "Vorel Error");
   support::ExitProcess(-1);
 }
 
@@ -29,12 +29,12 @@ constexpr char kInvalidFormat[] =
 bool SoundX::Load(std::string_view name) {
   support::File file;
   if (file.Open(name, support::FILE_READ | support::RANDOM) == support::FILE_NOTEXIST) {
-    Vorel.Notice(std::string(".WAV File Not Found: ")
-                     .append(name)
-                     .append("\n\nMake sure paths and names of WAV files are correct. If you "
-                             "started the game outside of Visual C++, make sure the executable "
-                             "is in the correct location to find sounds."),
-                 "Vorel Error");
+    core::ShowNotice(std::string(".WAV File Not Found: ")
+                         .append(name)
+                         .append("\n\nMake sure paths and names of WAV files are correct. If you "
+                                 "started the game outside of Visual C++, make sure the executable "
+                                 "is in the correct location to find sounds."),
+                     "Vorel Error");
     support::ExitProcess(-1);
   }
   return Load(file);
