@@ -13,6 +13,16 @@ bool IsPlayableFormat(const platform::WaveFormat& f, std::uint32_t bytes) {
          f.blockAlign == f.channels * f.bitsPerSample / 8 && bytes > 0 && bytes % f.blockAlign == 0;
 }
 
+SoundResult CreateVoice(const platform::BufferDesc& desc, std::shared_ptr<Voice>& voice) {
+  voice.reset();
+  if (!IsPlayableFormat(desc.format, desc.bufferBytes)) return SoundResult::kInvalidParam;
+  voice = std::make_shared<Voice>();
+  voice->format = desc.format;
+  // Silence in the buffer's own format: 8-bit samples are unsigned.
+  voice->data.assign(desc.bufferBytes, desc.format.bitsPerSample == 8 ? 0x80 : 0x00);
+  return SoundResult::kOk;
+}
+
 VoiceBuffer::VoiceBuffer(std::shared_ptr<Voice> voice, VoiceLock& lock)
     : voice_(std::move(voice)), lock_(lock) {}
 

@@ -13,7 +13,6 @@ namespace engine::sound {
 
 // Whether a device can play a buffer of this format and length: PCM, mono or stereo, 8 or 16
 // bits, a positive rate, a block size that matches, and a non-empty whole number of blocks.
-// Called by each backend's CreateSoundBuffer.
 bool IsPlayableFormat(const platform::WaveFormat& format, std::uint32_t bytes);
 
 struct Voice {
@@ -43,6 +42,11 @@ class NoVoiceLock final : public VoiceLock {
   void lock() override {}
   void unlock() override {}
 };
+
+// The voice of a new playback buffer: desc's format and desc.bufferBytes of silence. Called by
+// each backend's CreateSoundBuffer, which then hands the voice to its mixer; a buffer no device
+// can play gets kInvalidParam and no voice.
+platform::SoundResult CreateVoice(const platform::BufferDesc& desc, std::shared_ptr<Voice>& voice);
 
 class VoiceBuffer : public platform::SoundBuffer {
  public:

@@ -53,10 +53,9 @@ class HeadlessSoundDevice final : public SoundDevice {
                                 std::unique_ptr<SoundBuffer>& buffer) override {
     buffer.reset();
     if (auto fault = faults_.Next(Op::kCreateSoundBuffer)) return Injected(fault);
-    if (!sound::IsPlayableFormat(desc.format, desc.bufferBytes)) return SoundResult::kInvalidParam;
-    auto voice = std::make_shared<sound::Voice>();
-    voice->format = desc.format;
-    voice->data.assign(desc.bufferBytes, desc.format.bitsPerSample == 8 ? 0x80 : 0x00);
+    std::shared_ptr<sound::Voice> voice;
+    if (const SoundResult result = sound::CreateVoice(desc, voice); result != SoundResult::kOk)
+      return result;
     voices_->push_back(voice);
     buffer = std::make_unique<HeadlessBuffer>(std::move(voice), lock_, faults_);
     return SoundResult::kOk;

@@ -30,11 +30,9 @@ class SdlSoundDevice final : public SoundDevice {
   SoundResult CreateSoundBuffer(const BufferDesc& desc,
                                 std::unique_ptr<SoundBuffer>& buffer) override {
     buffer.reset();
-    if (!sound::IsPlayableFormat(desc.format, desc.bufferBytes)) return SoundResult::kInvalidParam;
-    auto voice = std::make_shared<sound::Voice>();
-    voice->format = desc.format;
-    // Silence in the buffer's own format: 8-bit samples are unsigned.
-    voice->data.assign(desc.bufferBytes, desc.format.bitsPerSample == 8 ? 0x80 : 0x00);
+    std::shared_ptr<sound::Voice> voice;
+    if (const SoundResult result = sound::CreateVoice(desc, voice); result != SoundResult::kOk)
+      return result;
     output_->AddVoice(voice);
     buffer = std::make_unique<SdlSoundBuffer>(std::move(voice), output_);
     return SoundResult::kOk;

@@ -43,40 +43,18 @@ class SdlSoundTest : public ::testing::Test {
   ScopedEnv audio_{"SDL_AUDIODRIVER", "dummy"};
 };
 
+// Which formats are playable is sound::CreateVoice's to say (tests/sound/VoiceTest.cpp); the
+// device passes its answer on.
 TEST_F(SdlSoundTest, CreatesBuffersOnlyForPlayableFormats) {
   SdlSoundSystem system;
   const auto device = system.CreateDevice();
   ASSERT_NE(device, nullptr);
-
-  WaveFormat float32 = Pcm(1, 32);
-  float32.formatTag = 3;
-  WaveFormat badAlign = Pcm(2, 16);
-  badAlign.blockAlign = 2;
-  struct Case {
-    std::string name;
-    BufferDesc desc;
-    SoundResult expected;
-  };
-  const Case cases[] = {
-      {"mono 8-bit", Desc(Pcm(1, 8), 100), SoundResult::kOk},
-      {"mono 16-bit", Desc(Pcm(1, 16), 100), SoundResult::kOk},
-      {"stereo 8-bit", Desc(Pcm(2, 8), 100), SoundResult::kOk},
-      {"stereo 16-bit", Desc(Pcm(2, 16, 44100), 400), SoundResult::kOk},
-      {"not PCM", Desc(float32, 400), SoundResult::kInvalidParam},
-      {"no channels", Desc(Pcm(0, 16), 100), SoundResult::kInvalidParam},
-      {"three channels", Desc(Pcm(3, 16), 600), SoundResult::kInvalidParam},
-      {"24-bit", Desc(Pcm(1, 24), 300), SoundResult::kInvalidParam},
-      {"rate 0", Desc(Pcm(1, 16, 0), 100), SoundResult::kInvalidParam},
-      {"block size does not match", Desc(badAlign, 100), SoundResult::kInvalidParam},
-      {"empty", Desc(Pcm(1, 16), 0), SoundResult::kInvalidParam},
-      {"half a sample frame at the end", Desc(Pcm(2, 16), 102), SoundResult::kInvalidParam},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    std::unique_ptr<SoundBuffer> buffer;
-    EXPECT_EQ(device->CreateSoundBuffer(c.desc, buffer), c.expected);
-    EXPECT_EQ(buffer != nullptr, c.expected == SoundResult::kOk);
-  }
+  std::unique_ptr<SoundBuffer> buffer;
+  EXPECT_EQ(device->CreateSoundBuffer(Desc(Pcm(3, 16), 600), buffer), SoundResult::kInvalidParam);
+  EXPECT_EQ(buffer, nullptr);
+  EXPECT_EQ(system.Output().VoiceCount(), 0u);
+  EXPECT_EQ(device->CreateSoundBuffer(Desc(Pcm(2, 16, 44100), 400), buffer), SoundResult::kOk);
+  EXPECT_NE(buffer, nullptr);
 }
 
 TEST_F(SdlSoundTest, BuffersStartSilentAndTheirVoicesLiveAsLongAsThey) {
