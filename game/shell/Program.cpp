@@ -11,7 +11,6 @@
 
 #include "engine/core/Engine.h"
 #include "engine/platform/headless/HeadlessPlatform.h"
-#include "engine/platform/sdl/SdlPlatform.h"
 #include "engine/support/DebugLog.h"
 #include "engine/support/Path.h"
 #include "game/shell/Callbacks.h"
@@ -36,13 +35,9 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-std::unique_ptr<engine::platform::Platform> MakePlatform(
-    const Options& options, const engine::platform::sdl::WindowIcon& icon) {
-  if (!options.headless) {
-    engine::platform::sdl::SdlOptions sdl;
-    sdl.icon = icon;
-    return engine::platform::sdl::MakeSdlPlatform(sdl);
-  }
+std::unique_ptr<engine::platform::Platform> MakePlatform(const Options& options,
+                                                         const DesktopPlatform& makeDesktop) {
+  if (!options.headless) return makeDesktop();
   engine::platform::headless::DesktopConfig desktop;
   if (options.desktop) {
     desktop.width = options.desktop->width;
@@ -85,7 +80,7 @@ std::string DefaultDataFolder() {
 }
 
 int RunProgram(const Options& options, std::ostream& out, std::ostream& err,
-               const engine::platform::sdl::WindowIcon& icon) {
+               const DesktopPlatform& makeDesktop) {
   if (options.help) {
     out << UsageText();
     return 0;
@@ -147,7 +142,7 @@ int RunProgram(const Options& options, std::ostream& out, std::ostream& err,
     return 2;
   }
 
-  std::unique_ptr<engine::platform::Platform> backend = MakePlatform(options, icon);
+  std::unique_ptr<engine::platform::Platform> backend = MakePlatform(options, makeDesktop);
   std::unique_ptr<engine::platform::Platform> scripted;
   engine::platform::Platform* platform = backend.get();
   if (!events.empty() || record) {

@@ -3,18 +3,25 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 
-#include "engine/platform/sdl/SdlPlatform.h"
+#include "engine/platform/Platform.h"
 #include "game/shell/CommandLine.h"
 
 namespace game::shell {
 
+// Makes the desktop platform. The program's entry passes one in, so that only the program links
+// the desktop backend and this library runs headless for everything else that links it.
+using DesktopPlatform = std::function<std::unique_ptr<engine::platform::Platform>()>;
+
 // Returns the process exit code: 0 after a normal end, 255 after a failed start-up, 2 when the
-// options cannot be used. The desktop's window shows icon, if it has pixels.
+// options cannot be used. makeDesktop is called once, after the options have been checked,
+// unless they ask for the headless platform.
 int RunProgram(const Options& options, std::ostream& out, std::ostream& err,
-               const engine::platform::sdl::WindowIcon& icon = {});
+               const DesktopPlatform& makeDesktop);
 
 // The data folder used when --data is not given ("" for the working folder): the working
 // folder if it holds Images/ or Sounds/, else the folder the build put them in if it exists,
