@@ -240,7 +240,7 @@ class Engine {
   std::int32_t fullScreen_ = 0;
   std::int32_t screenWidth_ = 0, screenHeight_ = 0;
   std::int32_t screenDepth_ = 0;
-  graphics::ClipRect clip_;
+  graphics::ClipRect clip_{0, 0, 0, 0};
   std::int32_t bufferSize_ = 0;
   std::int32_t viewOriginX_ = 0, viewOriginY_ = 0;
   std::int32_t active_ = 0;
