@@ -57,7 +57,8 @@ TEST_F(SdlSoundTest, CreatesBuffersOnlyForPlayableFormats) {
   EXPECT_NE(buffer, nullptr);
 }
 
-TEST_F(SdlSoundTest, BuffersStartSilentAndTheirVoicesLiveAsLongAsThey) {
+// The silence they start with is sound::CreateVoice's (tests/sound/VoiceTest.cpp).
+TEST_F(SdlSoundTest, BuffersAreVoicesThatLiveAsLongAsThey) {
   SdlSoundSystem system;
   const auto device = system.CreateDevice();
   ASSERT_TRUE(system.Output().HasDevice());
@@ -65,13 +66,8 @@ TEST_F(SdlSoundTest, BuffersStartSilentAndTheirVoicesLiveAsLongAsThey) {
   ASSERT_EQ(device->CreateSoundBuffer(Desc(Pcm(1, 8), 64), eight), SoundResult::kOk);
   ASSERT_EQ(device->CreateSoundBuffer(Desc(Pcm(1, 16), 64), sixteen), SoundResult::kOk);
   EXPECT_EQ(system.Output().VoiceCount(), 2u);
-
-  auto* voice8 = dynamic_cast<sound::VoiceBuffer*>(eight.get());
-  auto* voice16 = dynamic_cast<sound::VoiceBuffer*>(sixteen.get());
-  ASSERT_NE(voice8, nullptr);
-  ASSERT_NE(voice16, nullptr);
-  EXPECT_EQ(voice8->GetVoice()->data, std::vector<std::uint8_t>(64, 0x80));
-  EXPECT_EQ(voice16->GetVoice()->data, std::vector<std::uint8_t>(64, 0x00));
+  EXPECT_NE(dynamic_cast<sound::VoiceBuffer*>(eight.get()), nullptr);
+  EXPECT_NE(dynamic_cast<sound::VoiceBuffer*>(sixteen.get()), nullptr);
 
   eight.reset();
   EXPECT_EQ(system.Output().VoiceCount(), 1u);
