@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "tests/common/BufferDescs.h"
+
 namespace {
 
 using engine::platform::BufferDesc;
@@ -13,24 +15,8 @@ using engine::platform::SoundResult;
 using engine::platform::WaveFormat;
 using engine::sound::CreateVoice;
 using engine::sound::Voice;
-
-WaveFormat Pcm(std::uint16_t channels, std::uint16_t bits, std::uint32_t rate = 22050) {
-  WaveFormat f;
-  f.formatTag = 1;
-  f.channels = channels;
-  f.bitsPerSample = bits;
-  f.samplesPerSec = rate;
-  f.blockAlign = static_cast<std::uint16_t>(channels * bits / 8);
-  f.avgBytesPerSec = rate * f.blockAlign;
-  return f;
-}
-
-BufferDesc Desc(const WaveFormat& format, std::uint32_t bytes) {
-  BufferDesc desc;
-  desc.bufferBytes = bytes;
-  desc.format = format;
-  return desc;
-}
+using tests::Desc;
+using tests::Pcm;
 
 TEST(CreateVoice, OnlyForPlayableFormats) {
   WaveFormat float32 = Pcm(1, 32);

@@ -11,30 +11,15 @@
 #include <string>
 #include <thread>
 
+#include "tests/common/BufferDescs.h"
 #include "tests/platform/sdl/SdlEngineRun.h"
 
 namespace engine::platform::sdl {
 namespace {
 
+using tests::Desc;
+using tests::Pcm;
 using tests::ScopedEnv;
-
-WaveFormat Pcm(std::uint16_t channels, std::uint16_t bits, std::uint32_t rate = 22050) {
-  WaveFormat f;
-  f.formatTag = 1;
-  f.channels = channels;
-  f.bitsPerSample = bits;
-  f.samplesPerSec = rate;
-  f.blockAlign = static_cast<std::uint16_t>(channels * bits / 8);
-  f.avgBytesPerSec = rate * f.blockAlign;
-  return f;
-}
-
-BufferDesc Desc(const WaveFormat& format, std::uint32_t bytes) {
-  BufferDesc desc;
-  desc.bufferBytes = bytes;
-  desc.format = format;
-  return desc;
-}
 
 class SdlSoundTest : public ::testing::Test {
  protected:
