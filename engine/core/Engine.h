@@ -163,6 +163,10 @@ class Engine {
   std::int32_t GetMouseButton() const { return mouse_.buttonCode; }
   float GetMouseDX() const;
   float GetMouseDY() const;
+  // Gamepads, on a backend that has them: what they should do from now on, and the menu
+  // button a pad has chosen while one is in use (-1 otherwise, and always without a platform).
+  void SetPadControls(const platform::PadControls& controls);
+  int PadSelection() const;
 
   // --- Sound playback (Playback.cpp) ---
 

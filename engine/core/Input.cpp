@@ -1,6 +1,7 @@
 // Input.cpp -- the key buffer, the held-key table and the mouse state. The window procedure
 // records; the game polls once per frame.
 #include "engine/core/Engine.h"
+#include "engine/platform/PadInput.h"
 #include "engine/support/DebugLog.h"
 
 namespace engine::core {
@@ -60,6 +61,14 @@ float Engine::GetMouseDX() const {
 
 float Engine::GetMouseDY() const {
   return static_cast<float>(mouse_.y - mouse_.previousY);
+}
+
+void Engine::SetPadControls(const platform::PadControls& controls) {
+  if (platform_ != nullptr) platform_->Windows().SetPadControls(controls);
+}
+
+int Engine::PadSelection() const {
+  return platform_ != nullptr ? platform_->Windows().PadSelection() : -1;
 }
 
 }  // namespace engine::core

@@ -37,7 +37,10 @@ struct Rect {
   int left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
+  bool operator==(const Rect&) const = default;
 };
+
+struct PadControls;
 
 // Window, message and notice services. Called only from the main thread.
 class WindowSystem {
@@ -69,6 +72,11 @@ class WindowSystem {
   virtual bool PeekMessage(Message& message) = 0;
   // Called by the main loop after each frame has run, before it removes the next message.
   virtual void FrameRan() = 0;
+
+  // Gamepads, where the backend has them (PadInput.h): what they should do from now on, and
+  // the menu button a pad has chosen while one is in use, else -1.
+  virtual void SetPadControls(const PadControls& /*controls*/) {}
+  virtual int PadSelection() { return -1; }
 
   // A modal notice with an OK button; returns when it has been acknowledged.
   virtual void MessageBox(WindowHandle owner, std::string_view text, std::string_view caption) = 0;

@@ -10,6 +10,8 @@
 namespace game::actors {
 
 namespace vk = engine::platform::vk;
+using engine::platform::PadAction;
+using engine::platform::PadButton;
 
 namespace {
 
@@ -41,6 +43,9 @@ struct Control {
   std::size_t count;
   std::array<const char*, kSchemeCount> names;
   std::array<std::array<Input, 3>, kSchemeCount> inputs;
+  // The gamepad buttons of the bindings, the same for every player, and their name.
+  std::array<PadButton, 3> pad;
+  const char* padName;
 };
 
 constexpr Control kControls[] = {
@@ -51,13 +56,17 @@ constexpr Control kControls[] = {
      {"Left, Right arrows (hold)", "N, M (hold)", "left, right mouse button (hold)"},
      {{{Key(vk::kLeft), Key(vk::kRight)},
        {Key(vk::Letter('N')), Key(vk::Letter('M'))},
-       {Button(1), Button(2)}}}},
+       {Button(1), Button(2)}}},
+     {PadButton::kLeft, PadButton::kRight},
+     "d-pad or left stick"},
     {"follow the passer-by beside you; again to stop",
      "follow, stop",
      {Binding::kFollow},
      1,
      {"q", "q", "4"},
-     {{{Character('q')}, {Character('q')}, {Character('4')}}}},
+     {{{Character('q')}, {Character('q')}, {Character('4')}}},
+     {PadButton::kY},
+     "Y"},
     {"beg, sing, rabbit trick while following; the three dance moves while dancing",
      "beg, sing, rabbit; dance moves",
      {Binding::kMove1, Binding::kMove2, Binding::kMove3},
@@ -65,31 +74,41 @@ constexpr Control kControls[] = {
      {"1, 2, 3 (hold)", "1, 2, 3 (hold)", "keypad 7, 8, 9 (hold, Num Lock on)"},
      {{{Key(vk::Digit(1)), Key(vk::Digit(2)), Key(vk::Digit(3))},
        {Key(vk::Digit(1)), Key(vk::Digit(2)), Key(vk::Digit(3))},
-       {Key(vk::Keypad(7)), Key(vk::Keypad(8)), Key(vk::Keypad(9))}}}},
+       {Key(vk::Keypad(7)), Key(vk::Keypad(8)), Key(vk::Keypad(9))}}},
+     {PadButton::kA, PadButton::kB, PadButton::kX},
+     "A, B, X (hold)"},
     {"start or stop the dance (after buying a lesson)",
      "dance start, stop",
      {Binding::kDance},
      1,
      {"r", "r", "5"},
-     {{{Character('r')}, {Character('r')}, {Character('5')}}}},
+     {{{Character('r')}, {Character('r')}, {Character('5')}}},
+     {PadButton::kRightShoulder},
+     "right shoulder"},
     {"buy a dance lesson from the hobo beside you",
      "buy a dance lesson",
      {Binding::kBuyLesson},
      1,
      {"b", "b", "6"},
-     {{{Character('b')}, {Character('b')}, {Character('6')}}}},
+     {{{Character('b')}, {Character('b')}, {Character('6')}}},
+     {PadButton::kLeftShoulder},
+     "left shoulder"},
     {nullptr,
      "push the other",
      {Binding::kPush},
      1,
      {nullptr, "s", "+"},
-     {{{}, {Character('s')}, {Character('+')}}}},
+     {{{}, {Character('s')}, {Character('+')}}},
+     {PadButton::kRightTrigger},
+     "right trigger"},
     {"pause and resume; a new game once the game is over",
      "pause, new game",
      {Binding::kPause},
      1,
      {"p", "p", "p"},
-     {{{Character('p')}, {Character('p')}, {Character('p')}}}},
+     {{{Character('p')}, {Character('p')}, {Character('p')}}},
+     {PadButton::kStart},
+     "Start"},
 };
 
 // The table by scheme and binding, for the look-ups each frame.
@@ -126,9 +145,23 @@ std::vector<std::string> Wrap(std::string_view text, std::size_t width) {
   return lines;
 }
 
-std::string Pad(std::string text, std::size_t width) {
+std::string Padded(std::string text, std::size_t width) {
   if (text.size() < width) text.resize(width, ' ');
   return text;
+}
+
+constexpr const char* kPadPlayers =
+    "The first pad plays alone; with two players the first pad is player 1 and the second "
+    "player 2.";
+constexpr const char* kPadQuit = "Back (hold a second)";
+constexpr const char* kPadQuitWhat = "quit, as Escape does";
+constexpr const char* kPadMenu =
+    "On the title and rules pages the d-pad or the left stick chooses a button and A presses "
+    "it.";
+
+// What a control does on a pad: the two-player words, which fit either mode.
+std::string PadWhat(const Control& c) {
+  return c.onePlayer == nullptr ? std::string(c.twoPlayers) + " (two players)" : c.twoPlayers;
 }
 
 }  // namespace
@@ -151,24 +184,60 @@ bool Typed(std::int32_t scheme, Binding binding, std::int8_t key) {
   return in != nullptr && in->kind == Input::Kind::kCharacter && key == in->code;
 }
 
+engine::platform::PadLayout PadLayout(std::int32_t scheme) {
+  engine::platform::PadLayout layout{};
+  if (scheme < 0 || scheme >= kSchemeCount) return layout;
+  for (const Control& c : kControls) {
+    for (std::size_t i = 0; i < c.count; ++i) {
+      const Input& in = c.inputs[static_cast<std::size_t>(scheme)][i];
+      PadAction& action = layout[static_cast<std::size_t>(c.pad[i])];
+      action.code = in.code;
+      switch (in.kind) {
+        case Input::Kind::kKey:
+          action.kind = PadAction::Kind::kKey;
+          break;
+        case Input::Kind::kButton:
+          action.kind = PadAction::Kind::kMouseButton;
+          break;
+        case Input::Kind::kCharacter:
+          action.kind = PadAction::Kind::kCharacter;
+          break;
+        case Input::Kind::kNone:
+          action = PadAction{};
+          break;
+      }
+    }
+  }
+  return layout;
+}
+
 std::string ControlsHelp() {
   constexpr std::size_t kName = 27, kWhat = 24, kFirst = 17;
   std::string text = "Single player:\n";
   for (const Control& c : kControls) {
     if (c.onePlayer == nullptr) continue;
     const std::vector<std::string> lines = Wrap(c.onePlayer, 78 - kName);
-    text += "  " + Pad(c.names[0], kName) + lines[0] + "\n";
+    text += "  " + Padded(c.names[0], kName) + lines[0] + "\n";
     for (std::size_t i = 1; i < lines.size(); ++i)
       text += std::string(2 + kName, ' ') + lines[i] + "\n";
   }
-  text +=
-      "\nTwo players:" + std::string(2 + kWhat - 12, ' ') + Pad("player 1", kFirst) + "player 2\n";
+  text += "\nTwo players:" + std::string(2 + kWhat - 12, ' ') + Padded("player 1", kFirst) +
+          "player 2\n";
   for (const Control& c : kControls) {
     const std::vector<std::string> lines = Wrap(c.twoPlayers, kWhat - 2);
-    text += "  " + Pad(lines[0], kWhat) + Pad(c.names[1], kFirst) + c.names[2] + "\n";
+    text += "  " + Padded(lines[0], kWhat) + Padded(c.names[1], kFirst) + c.names[2] + "\n";
     for (std::size_t i = 1; i < lines.size(); ++i)
       text += "    " + lines[i] + "\n";
   }
+  text += "\nGamepads:\n";
+  for (const std::string& line : Wrap(kPadPlayers, 76))
+    text += "  " + line + "\n";
+  for (const Control& c : kControls) {
+    text += "  " + Padded(c.padName, kName) + PadWhat(c) + "\n";
+  }
+  text += "  " + Padded(kPadQuit, kName) + kPadQuitWhat + "\n";
+  for (const std::string& line : Wrap(kPadMenu, 76))
+    text += "  " + line + "\n";
   return text;
 }
 
@@ -181,6 +250,11 @@ std::string ControlsMarkdown() {
   text += "\nTwo players:\n\n| Action | Player 1 | Player 2 |\n|---|---|---|\n";
   for (const Control& c : kControls)
     text += std::string("| ") + c.twoPlayers + " | " + c.names[1] + " | " + c.names[2] + " |\n";
+  text += std::string("\nGamepads. ") + kPadPlayers + "\n\n| Action | Gamepad |\n|---|---|\n";
+  for (const Control& c : kControls)
+    text += "| " + PadWhat(c) + " | " + c.padName + " |\n";
+  text += std::string("| ") + kPadQuitWhat + " | " + kPadQuit + " |\n";
+  text += std::string("\n") + kPadMenu + "\n";
   return text;
 }
 

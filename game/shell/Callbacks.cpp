@@ -37,6 +37,7 @@ void initialize() {
 void run() {
   const actors::FrameInput input = ReadFrameInput();
   Game.Run(input);
+  Vorel.SetPadControls(Game.PadControls());
   // A failed lock leaves no buffer to draw into: the frame is presented as it stands.
   if (Vorel.ViewLock()) {
     Game.Draw();

@@ -5,6 +5,7 @@
 
 #include "engine/core/Engine.h"
 #include "engine/graphics/ImageFile.h"
+#include "game/actors/PlayerControls.h"
 
 namespace game::shell {
 
@@ -15,16 +16,16 @@ GameShell Game;
 
 namespace {
 
-struct Button {
-  std::int32_t left, top, width, height;
-};
-
 constexpr Button kOnePlayer{535, 225, 210, 60};
 constexpr Button kTwoPlayers{430, 315, 215, 60};
 constexpr Button kRules{520, 410, 240, 55};
 constexpr Button kNext{755, 560, 25, 25};
 constexpr Button kPrevious{725, 560, 25, 25};
 constexpr std::int32_t kClickDelay = 15;
+
+// The buttons of the title and of a rules page, the one a pad chooses first first.
+constexpr std::array<Button, 3> kTitleButtons{kOnePlayer, kTwoPlayers, kRules};
+constexpr std::array<Button, 2> kRulesButtons{kNext, kPrevious};
 
 constexpr const char* kTitleFile = "Images\\backgrounds\\intro-bg.tif";
 constexpr const char* kRulesFile = "Images\\backgrounds\\rules-bg.tif";
@@ -34,6 +35,17 @@ constexpr const char* kNextFile = "Images\\inter-next.tif";
 // Rules page n, 1 to 10.
 std::string RulesPageFile(int n) {
   return "Images\\rules\\rules" + std::to_string(n) + ".tif";
+}
+
+// A frame three pixels wide around a button, in the title's gold.
+void DrawHighlight(const Button& b) {
+  constexpr int kWide = 3, kRed = 255, kGreen = 214, kBlue = 0;
+  const int left = b.left - kWide, top = b.top - kWide;
+  const int right = b.left + b.width + kWide - 1, bottom = b.top + b.height + kWide - 1;
+  Vorel.DrawRect(left, top, right, b.top - 1, kRed, kGreen, kBlue);
+  Vorel.DrawRect(left, b.top + b.height, right, bottom, kRed, kGreen, kBlue);
+  Vorel.DrawRect(left, b.top, b.left - 1, b.top + b.height - 1, kRed, kGreen, kBlue);
+  Vorel.DrawRect(b.left + b.width, b.top, right, b.top + b.height - 1, kRed, kGreen, kBlue);
 }
 
 }  // namespace
@@ -101,6 +113,25 @@ void GameShell::Run(const actors::FrameInput& input) {
   if (mode_ == 2) battle2_.Run(input);
 }
 
+std::span<const Button> GameShell::PageButtons() const {
+  if (mode_ != 0) return {};
+  if (page_ == 0) return kTitleButtons;
+  if (page_ >= 1 && page_ <= 10) return kRulesButtons;
+  return {};
+}
+
+engine::platform::PadControls GameShell::PadControls() const {
+  engine::platform::PadControls controls;
+  if (mode_ == 1) {
+    controls.players = {actors::PadLayout(0)};
+  } else if (mode_ == 2) {
+    controls.players = {actors::PadLayout(1), actors::PadLayout(2)};
+  }
+  for (const Button& b : PageButtons())
+    controls.menu.push_back({b.left, b.top, b.left + b.width, b.top + b.height});
+  return controls;
+}
+
 void GameShell::Draw() {
   if (mode_ == 1) {
     battle_.Draw();
@@ -114,6 +145,11 @@ void GameShell::Draw() {
     Vorel.DrawPlain(725, 560, previousButton_);
     Vorel.DrawPlain(755, 560, nextButton_);
   }
+  // Only while a pad chooses between the buttons does the chosen one show.
+  const std::span<const Button> buttons = PageButtons();
+  const int chosen = Vorel.PadSelection();
+  if (chosen >= 0 && static_cast<std::size_t>(chosen) < buttons.size())
+    DrawHighlight(buttons[static_cast<std::size_t>(chosen)]);
 }
 
 }  // namespace game::shell

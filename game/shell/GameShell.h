@@ -4,15 +4,22 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "engine/graphics/Image.h"
+#include "engine/platform/PadInput.h"
 #include "game/actors/FrameInput.h"
 #include "game/battle/Battle.h"
 #include "game/battle2/Battle2.h"
 
 namespace game::shell {
+
+// A button of the title or the rules pages, its top-left corner and size.
+struct Button {
+  std::int32_t left, top, width, height;
+};
 
 class GameShell {
  public:
@@ -26,6 +33,9 @@ class GameShell {
   // One frame of the menu, or of the chosen mode, with the frame's input.
   void Run(const actors::FrameInput& input);
   void Draw();
+  // What the gamepads do after this frame: choose between the page's buttons, or play the
+  // chosen mode with a pad per player.
+  engine::platform::PadControls PadControls() const;
 
   std::int32_t Page() const { return page_; }
   std::int32_t FrameCount() const { return frameCount_; }
@@ -35,6 +45,9 @@ class GameShell {
   const battle2::Battle2& GetBattle2() const { return battle2_; }
 
  private:
+  // The buttons shown on the page, none once a mode plays.
+  std::span<const Button> PageButtons() const;
+
   std::int32_t page_ = 0;
   std::int32_t frameCount_ = 0;
   std::int32_t mode_ = 0;

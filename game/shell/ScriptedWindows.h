@@ -49,6 +49,10 @@ class ScriptedWindows final : public engine::platform::WindowSystem {
   bool PeekMessage(engine::platform::Message& message) override;
 
   void FrameRan() override { inner_.FrameRan(); }
+  void SetPadControls(const engine::platform::PadControls& controls) override {
+    inner_.SetPadControls(controls);
+  }
+  int PadSelection() override { return inner_.PadSelection(); }
 
   // Frames started so far (the loop runs one whenever no message waits).
   long FramesStarted() const { return framesStarted_; }

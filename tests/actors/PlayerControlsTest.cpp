@@ -52,8 +52,8 @@ TEST(PlayerControls, EachKeyDrivesOneBindingOfItsScheme) {
   for (const Case& c : cases) {
     std::vector<bool> expected(5, false);
     expected[static_cast<std::size_t>(c.binding)] = true;
-    EXPECT_EQ(HeldIn(Keys({c.key}), c.scheme), expected) << "scheme " << c.scheme << " key "
-                                                         << int{c.key};
+    EXPECT_EQ(HeldIn(Keys({c.key}), c.scheme), expected)
+        << "scheme " << c.scheme << " key " << int{c.key};
     EXPECT_EQ(HeldIn(Keys({}), c.scheme), std::vector<bool>(5, false));
   }
 }
@@ -82,8 +82,10 @@ TEST(PlayerControls, TypedCharactersOfEachScheme) {
     Binding binding;
     const char* bySchemes;  // the character of schemes 0, 1, 2; a space for none
   };
-  const Case cases[] = {{Binding::kFollow, "qq4"},   {Binding::kDance, "rr5"},
-                        {Binding::kBuyLesson, "bb6"}, {Binding::kPush, " s+"},
+  const Case cases[] = {{Binding::kFollow, "qq4"},
+                        {Binding::kDance, "rr5"},
+                        {Binding::kBuyLesson, "bb6"},
+                        {Binding::kPush, " s+"},
                         {Binding::kPause, "ppp"}};
   for (const Case& c : cases) {
     for (std::int32_t scheme = 0; scheme < 3; ++scheme) {
@@ -94,6 +96,47 @@ TEST(PlayerControls, TypedCharactersOfEachScheme) {
     }
     EXPECT_FALSE(Typed(3, c.binding, 'p'));
     EXPECT_FALSE(Typed(0, c.binding, 0));
+  }
+}
+
+// A pad plays through the keyboard's bindings: each button of a scheme's layout, given as the
+// keyboard or mouse would, asks for the one binding the pad table names, and nothing else.
+TEST(PlayerControls, EachPadButtonDrivesItsBindingInEveryScheme) {
+  using engine::platform::PadAction;
+  using engine::platform::PadButton;
+  constexpr std::pair<PadButton, Binding> kPad[] = {
+      {PadButton::kLeft, Binding::kLeft},
+      {PadButton::kRight, Binding::kRight},
+      {PadButton::kA, Binding::kMove1},
+      {PadButton::kB, Binding::kMove2},
+      {PadButton::kX, Binding::kMove3},
+      {PadButton::kY, Binding::kFollow},
+      {PadButton::kRightShoulder, Binding::kDance},
+      {PadButton::kLeftShoulder, Binding::kBuyLesson},
+      {PadButton::kRightTrigger, Binding::kPush},
+      {PadButton::kStart, Binding::kPause},
+  };
+  for (std::int32_t scheme = 0; scheme < game::actors::kSchemeCount; ++scheme) {
+    const engine::platform::PadLayout layout = game::actors::PadLayout(scheme);
+    for (std::size_t b = 0; b < engine::platform::kPadButtonCount; ++b) {
+      const PadAction& action = layout[b];
+      FrameInput input;
+      if (action.kind == PadAction::Kind::kKey)
+        input.keys[static_cast<std::size_t>(action.code)] = 1;
+      if (action.kind == PadAction::Kind::kMouseButton) input.mouseButton = action.code;
+      if (action.kind == PadAction::Kind::kCharacter)
+        input.typed = static_cast<std::int8_t>(action.code);
+      for (std::uint8_t n = 0; n <= static_cast<std::uint8_t>(Binding::kPause); ++n) {
+        const auto binding = static_cast<Binding>(n);
+        bool wanted = false;
+        for (const auto& [button, bound] : kPad)
+          wanted |= static_cast<std::size_t>(button) == b && bound == binding;
+        // The single player has nobody to push.
+        if (scheme == 0 && binding == Binding::kPush) wanted = false;
+        EXPECT_EQ(Held(input, scheme, binding) || Typed(scheme, binding, input.typed), wanted)
+            << "scheme " << scheme << " pad button " << b << " binding " << int{n};
+      }
+    }
   }
 }
 

@@ -34,6 +34,18 @@ bool IsFocusEvent(const SDL_Event& event) {
                                            event.window.event == SDL_WINDOWEVENT_FOCUS_LOST);
 }
 
+bool IsKeyboardOrMouse(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_KEYDOWN:
+    case SDL_TEXTINPUT:
+    case SDL_MOUSEMOTION:
+    case SDL_MOUSEBUTTONDOWN:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 SdlWindows::SdlWindows(std::string appTitle, WindowIcon icon, std::shared_ptr<SdlScreen> screen)
@@ -63,6 +75,7 @@ bool SdlWindows::RegisterClass(const WindowClass& windowClass) {
     noDisplay_ = false;
     focusSeen_ = false;
     SDL_StartTextInput();
+    gamepads_.Start();
   }
   className_ = windowClass.name;
   if (windowClass.arrowCursor && cursor_ == nullptr) {
@@ -196,6 +209,8 @@ bool SdlWindows::PeekMessage(Message& message) {
       screen_->MarkTextureLost();
       continue;
     }
+    if (gamepads_.Handle(event, pads_, MainWindow(), pending_)) continue;
+    if (IsKeyboardOrMouse(event)) pads_.OtherInput();
     switch (hotkeys_.Filter(event)) {
       case WindowHotkeys::Action::kPass:
         break;
@@ -212,6 +227,7 @@ bool SdlWindows::PeekMessage(Message& message) {
 
 void SdlWindows::FrameRan() {
   releases_.FrameRan(pending_);
+  pads_.FrameRan(MainWindow(), pending_);
 }
 
 void SdlWindows::ToggleFullscreen() {
@@ -287,6 +303,7 @@ void SdlWindows::Shutdown() {
   shown_ = 0;
   if (cursor_ != nullptr) SDL_FreeCursor(cursor_);
   cursor_ = nullptr;
+  gamepads_.Stop();
   if (videoStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
   videoStarted_ = false;
 }

@@ -9,8 +9,10 @@
 #include <memory>
 #include <string>
 
+#include "engine/platform/PadInput.h"
 #include "engine/platform/WindowSystem.h"
 #include "engine/platform/sdl/SdlEvents.h"
+#include "engine/platform/sdl/SdlGamepads.h"
 #include "engine/platform/sdl/SdlHotkeys.h"
 #include "engine/platform/sdl/SdlPlatform.h"
 #include "engine/platform/sdl/SdlReleaseHold.h"
@@ -45,8 +47,11 @@ class SdlWindows final : public WindowSystem, private EventContext {
   WindowHandle GetForegroundWindow() override;
   // Alt+Enter and F11 are handled here (ToggleFullscreen) and never become messages. The
   // release of a press that no frame has seen yet comes after the next frame (ReleaseHold).
+  // Pad events become the key, mouse and character messages the pad controls say (PadInput).
   bool PeekMessage(Message& message) override;
   void FrameRan() override;
+  void SetPadControls(const PadControls& controls) override { pads_.SetControls(controls); }
+  int PadSelection() override { return pads_.Selection(); }
   // Always written to standard error; shown as a dialog too where a display can show one.
   void MessageBox(WindowHandle owner, std::string_view text, std::string_view caption) override;
 
@@ -80,6 +85,8 @@ class SdlWindows final : public WindowSystem, private EventContext {
   bool focusSeen_ = false;
   std::deque<Message> pending_;  // messages made by an event, not yet removed
   ReleaseHold releases_;
+  SdlGamepads gamepads_;
+  PadInput pads_;
   WindowHotkeys hotkeys_;
   // Where the main window was, framed, before it last went full screen.
   struct Windowed {
