@@ -4,8 +4,8 @@
 # received, the desktop's own events included) and on the headless backend -- and replayed
 # headless with --script gives a byte-identical trace and identical screenshots; the same script
 # run twice gives the same trace. FRAMES (default 900) frames a game; the desktop runs at 60
-# frames a second. A third pair of games is played with real X input from xdotool, and one more
-# game with quick clicks and taps from xdotool. Builds build/ first, unless CURBSIDE_BUILD names
+# frames a second. A third pair of games is played with real X input from xdotool, one more
+# game with quick clicks and taps from xdotool, and a game of each mode on virtual pads. Builds build/ first, unless CURBSIDE_BUILD names
 # another built folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -123,6 +123,33 @@ elif ! cmp -s "$work/quick/trace.jsonl" "$work/quick-replay/trace.jsonl"; then
 else
   echo "ok: a quick click starts the game, a quick Escape ends it, and both replay headless"
 fi
+
+# Games played on SDL's virtual pads from a pad script (tests/platform/sdl/pad-game-*.txt): the
+# recording holds the key, mouse and character messages the pads gave, and replays headless to
+# the same trace; a pad pulled out lets go of what it held (the script pulls each out mid-walk).
+padplay=$(dirname "$game")/tests/platform/sdl/curbside_padplay
+for mode in 1 2; do
+  run "pads-$mode" "${xvfb[@]}" "$padplay" "$root/tests/platform/sdl/pad-game-$mode.txt" \
+    --windowed --record record.txt --trace trace.jsonl --frames 1500
+  run "pads-replay-$mode" "$game" --headless --script "$work/pads-$mode/record.txt" \
+    --trace trace.jsonl --frames 1500
+  record="$work/pads-$mode/record.txt"
+  if ! grep -q '"game"' "$work/pads-$mode/trace.jsonl"; then
+    echo "FAIL: mode $mode: the pads never started the game"
+    status=1
+  elif ! cmp -s "$work/pads-$mode/trace.jsonl" "$work/pads-replay-$mode/trace.jsonl"; then
+    echo "FAIL: mode $mode: the pad game's headless replay differs"
+    status=1
+  elif ! grep -q -E '^(1050 key-up 37|840 mouse-up left)$' "$record"; then
+    echo "FAIL: mode $mode: the pad pulled out did not let go of its walk"
+    status=1
+  elif [ "$mode" = 1 ] && ! grep -q -x '1260 key-down 27' "$record"; then
+    echo "FAIL: holding Back for a second did not quit"
+    status=1
+  else
+    echo "ok: mode $mode: played on virtual pads, replayed headless"
+  fi
+done
 
 for mode in 1 2; do
   awk -v mode="$mode" -v frames="$frames" -v seed=$((3000 + mode)) -v quick=1 \

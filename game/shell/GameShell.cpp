@@ -37,15 +37,17 @@ std::string RulesPageFile(int n) {
   return "Images\\rules\\rules" + std::to_string(n) + ".tif";
 }
 
-// A frame three pixels wide around a button, in the title's gold.
+// A white frame around a button, a little way out from its own gold border.
 void DrawHighlight(const Button& b) {
-  constexpr int kWide = 3, kRed = 255, kGreen = 214, kBlue = 0;
-  const int left = b.left - kWide, top = b.top - kWide;
-  const int right = b.left + b.width + kWide - 1, bottom = b.top + b.height + kWide - 1;
-  Vorel.DrawRect(left, top, right, b.top - 1, kRed, kGreen, kBlue);
-  Vorel.DrawRect(left, b.top + b.height, right, bottom, kRed, kGreen, kBlue);
-  Vorel.DrawRect(left, b.top, b.left - 1, b.top + b.height - 1, kRed, kGreen, kBlue);
-  Vorel.DrawRect(b.left + b.width, b.top, right, b.top + b.height - 1, kRed, kGreen, kBlue);
+  constexpr int kGap = 2, kWide = 3, kWhite = 255;
+  const int innerLeft = b.left - kGap, innerTop = b.top - kGap;
+  const int innerRight = b.left + b.width + kGap - 1, innerBottom = b.top + b.height + kGap - 1;
+  const int left = innerLeft - kWide, top = innerTop - kWide;
+  const int right = innerRight + kWide, bottom = innerBottom + kWide;
+  Vorel.DrawRect(left, top, right, innerTop - 1, kWhite, kWhite, kWhite);
+  Vorel.DrawRect(left, innerBottom + 1, right, bottom, kWhite, kWhite, kWhite);
+  Vorel.DrawRect(left, innerTop, innerLeft - 1, innerBottom, kWhite, kWhite, kWhite);
+  Vorel.DrawRect(innerRight + 1, innerTop, right, innerBottom, kWhite, kWhite, kWhite);
 }
 
 }  // namespace

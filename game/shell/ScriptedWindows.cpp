@@ -8,7 +8,7 @@ using engine::platform::WindowHandle;
 
 ScriptedWindows::ScriptedWindows(engine::platform::WindowSystem& inner,
                                  std::vector<ScriptEvent> events, std::FILE* record)
-    : inner_(inner), events_(std::move(events)), record_(record) {}
+    : WindowsDecorator(inner), events_(std::move(events)), record_(record) {}
 
 WindowHandle ScriptedWindows::CreateWindow(const engine::platform::WindowParams& params) {
   // Scripted messages go to the last window made: the engine's main window.
