@@ -75,6 +75,18 @@ TEST_F(SdlGamepadsTest, APadPluggedInPlaysAndUnpluggedReleasesWhatItHeld) {
   SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTX, -3000);  // inside the dead zone
   EXPECT_EQ(Keys(), (std::vector<int>{-37}));
 
+  // A tap between two frames: the release waits for the frame after the one that saw the press.
+  SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 0);
+  EXPECT_EQ(Keys(), (std::vector<int>{-49}));
+  SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 1);
+  SDL_PumpEvents();
+  SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 0);
+  SDL_PumpEvents();
+  EXPECT_EQ(Keys(), (std::vector<int>{49}));
+  EXPECT_EQ(Keys(), (std::vector<int>{-49}));
+  SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 1);
+  EXPECT_EQ(Keys(), (std::vector<int>{49}));
+
   SDL_JoystickClose(pad);
   ASSERT_EQ(SDL_JoystickDetachVirtual(index), 0);
   EXPECT_EQ(Keys(), (std::vector<int>{-49}));
