@@ -22,31 +22,23 @@ TEST(PadMenu, EachPageOffersItsButtonsAndTheirCentresPressThem) {
   EXPECT_TRUE(shell.PadControls().players.empty());
   const std::vector<engine::platform::Point> title = Centres(shell);
   ASSERT_EQ(title.size(), 3u);
-  // The third is the rules button: held there, the first rules page opens.
-  game::actors::FrameInput held;
-  held.mouseButton = 1;
-  held.mouseX = title[2].x;
-  held.mouseY = title[2].y;
-  shell.Run(held);
+  // A press where the pad puts the pointer, after long enough without one for the click delay.
+  const auto press = [&shell](engine::platform::Point at) {
+    game::actors::FrameInput input;
+    for (int f = 0; f < 20; ++f)
+      shell.Run(input);
+    input.mouseButton = 1;
+    input.mouseX = at.x;
+    input.mouseY = at.y;
+    shell.Run(input);
+  };
+  press(title[2]);  // rules
   ASSERT_EQ(shell.Page(), 1);
   const std::vector<engine::platform::Point> rules = Centres(shell);
   ASSERT_EQ(rules.size(), 2u);
-  // Next first, then back to the title with Previous, once the click delay has passed.
-  held.mouseButton = 0;
-  for (int f = 0; f < 20; ++f)
-    shell.Run(held);
-  held.mouseButton = 1;
-  held.mouseX = rules[0].x;
-  held.mouseY = rules[0].y;
-  shell.Run(held);
+  press(rules[0]);  // next
   EXPECT_EQ(shell.Page(), 2);
-  held.mouseButton = 0;
-  for (int f = 0; f < 20; ++f)
-    shell.Run(held);
-  held.mouseButton = 1;
-  held.mouseX = rules[1].x;
-  held.mouseY = rules[1].y;
-  shell.Run(held);
+  press(rules[1]);  // previous
   EXPECT_EQ(shell.Page(), 1);
   // The title's first two start the modes: their centres lie inside those buttons.
   EXPECT_TRUE(GameShell::HitButton(title[0].x, title[0].y, 535, 225, 210, 60));

@@ -25,6 +25,7 @@
 #include "engine/platform/sdl/SdlPlatform.h"
 #include "game/shell/CommandLine.h"
 #include "game/shell/Program.h"
+#include "tests/platform/sdl/VirtualPad.h"
 
 namespace {
 
@@ -111,15 +112,8 @@ class PadScriptWindows final : public engine::platform::WindowsDecorator {
     for (; next_ < events_.size() && events_[next_].frame <= frame; ++next_) {
       const PadEvent& e = events_[next_];
       if (e.what == "add") {
-        SDL_VirtualJoystickDesc desc{};
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        desc.button_mask = (1u << SDL_CONTROLLER_BUTTON_MAX) - 1;
-        desc.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
-        desc.name = "curbside_padplay pad";
-        const int index = SDL_JoystickAttachVirtualEx(&desc);
+        const int index =
+            tests::AttachVirtualPad(SDL_JOYSTICK_TYPE_GAMECONTROLLER, "curbside_padplay pad");
         SDL_Joystick* joystick = index >= 0 ? SDL_JoystickOpen(index) : nullptr;
         if (joystick == nullptr) {
           std::cerr << "curbside_padplay: cannot add pad " << e.pad << ": " << SDL_GetError()

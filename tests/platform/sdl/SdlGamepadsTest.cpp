@@ -11,6 +11,7 @@
 #include "engine/platform/PadInput.h"
 #include "engine/platform/sdl/SdlPlatform.h"
 #include "tests/platform/sdl/SdlEngineRun.h"
+#include "tests/platform/sdl/VirtualPad.h"
 
 namespace engine::platform::sdl {
 namespace {
@@ -40,17 +41,7 @@ class SdlGamepadsTest : public tests::DummyDriverTest {
     return keys;
   }
 
-  static int Attach(Uint16 type) {
-    SDL_VirtualJoystickDesc pad{};
-    pad.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    pad.type = type;
-    pad.naxes = SDL_CONTROLLER_AXIS_MAX;
-    pad.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    pad.button_mask = (1u << SDL_CONTROLLER_BUTTON_MAX) - 1;
-    pad.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
-    pad.name = "virtual pad";
-    return SDL_JoystickAttachVirtualEx(&pad);
-  }
+  static int Attach(SDL_JoystickType type) { return tests::AttachVirtualPad(type, "virtual pad"); }
 
   // Without a focused window (the dummy driver never gives focus) SDL drops pad events.
   tests::ScopedEnv background_{"SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1"};
