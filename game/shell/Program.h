@@ -24,9 +24,9 @@ int RunProgram(const Options& options, std::ostream& out, std::ostream& err,
                const DesktopPlatform& makeDesktop);
 
 // The data folder used when --data is not given ("" for the working folder): the working
-// folder if it holds Images/ or Sounds/, else the folder the build put them in if it exists,
-// else the installed share/curbside found from the program's own place (/proc/self/exe), else
-// the working folder.
+// folder if it holds Images/ or Sounds/, else the folder the build put them in if it exists
+// (a packaged program has none), else the installed data folder found from the program's own
+// place (/proc/self/exe), else the working folder.
 std::string DefaultDataFolder();
 
 // The same choice from what it looks at: the working folder, the build's data folder, the

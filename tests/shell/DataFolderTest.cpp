@@ -90,6 +90,21 @@ TEST(DataFolder, WorkingFolderThenBuildThenInstalledProgramsShare) {
   }
 }
 
+// The Debian package: the program in usr/games, its data in usr/share/games/curbside, and no
+// build data folder compiled in.
+TEST(DataFolder, PackagedProgramFindsTheGamesDataFolder) {
+  tests::TempDir dir;
+  fs::create_directories(dir.Path() / "w");
+  fs::create_directories(dir.Path() / "usr/share/curbside");
+  const fs::path program = dir.Path() / "usr/games/curbside";
+  const auto find = [&] {
+    return FindDataFolder(dir.Path() / "w", "", program, "../share/games/curbside");
+  };
+  EXPECT_EQ(find(), "") << "share/curbside is not the package's data folder";
+  fs::create_directories(dir.Path() / "usr/share/games/curbside");
+  EXPECT_EQ(find(), (dir.Path() / "usr/share/games/curbside").string());
+}
+
 TEST(DataFolder, MenuLogFolderIgnoresARelativeStateHome) {
   EXPECT_EQ(game::shell::MenuLogFolder("/s", "/h"), "/s/curbside");
   EXPECT_EQ(game::shell::MenuLogFolder("rel", "/h"), "/h/.local/state/curbside");
