@@ -4,6 +4,8 @@
 
 #include <SDL_video.h>
 
+#include "engine/platform/sdl/SdlRendererChoice.h"
+
 namespace engine::platform::sdl {
 
 PixelMemory::PixelMemory(Size size)
@@ -23,14 +25,7 @@ Ticket SdlScreen::OpenRenderer(WindowHandle window) {
   SDL_Window* sdlWindow = SDL_GetWindowFromID(window);
   if (sdlWindow == nullptr) return 0;
   FreeRenderer();
-  // Vsync where the driver has it; SDL falls back to a simulation of it, which the pacer
-  // corrects.
-  SDL_Renderer* renderer =
-      SDL_CreateRenderer(sdlWindow, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-  if (renderer == nullptr) {
-    renderer = SDL_CreateRenderer(sdlWindow, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_PRESENTVSYNC);
-  }
-  if (renderer == nullptr) renderer = SDL_CreateRenderer(sdlWindow, -1, SDL_RENDERER_SOFTWARE);
+  SDL_Renderer* renderer = CreateGameRenderer(sdlWindow);
   if (renderer == nullptr) return 0;
 
   SDL_RendererInfo info{};
