@@ -126,8 +126,12 @@ DisplayResult SdlScreen::Present(Ticket texture, const PixelMemory& picture) {
   if (!placement.exact && placement.sharpScale > 1) source = Sharpened(placement.sharpScale);
   SDL_SetTextureScaleMode(source, placement.exact ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
   const SDL_Rect destination{shown.left, shown.top, shown.Width(), shown.Height()};
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, SDL_ALPHA_OPAQUE);
-  SDL_RenderClear(renderer_);
+  // Only bars need clearing: a picture that covers the output replaces every pixel of it.
+  if (shown.left > 0 || shown.top > 0 || shown.Width() < output.width ||
+      shown.Height() < output.height) {
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, SDL_ALPHA_OPAQUE);
+    SDL_RenderClear(renderer_);
+  }
   if (shown.Width() > 0 && shown.Height() > 0) {
     SDL_RenderCopy(renderer_, source, nullptr, &destination);
   }
