@@ -68,12 +68,14 @@ void Announced(void* data, wl_registry* /*registry*/, std::uint32_t /*name*/, co
 
 void Withdrawn(void* /*data*/, wl_registry* /*registry*/, std::uint32_t /*name*/) {}
 
-// True when a compositor answers and announces no seat. Without one, or where libwayland has
-// nowhere to look (it would complain on standard error, as SDL's own attempt will), false.
-bool CompositorWithoutSeat() {
-  if (Env("XDG_RUNTIME_DIR") == nullptr && WaylandSocket()[0] != '/') return false;
+enum class Compositor { kNone, kWithoutSeat, kWithSeat };
+
+// What answers where libwayland looks. Where it has nowhere to look it would complain on
+// standard error, as SDL's own attempt will, so it is not asked.
+Compositor FindCompositor() {
+  if (Env("XDG_RUNTIME_DIR") == nullptr && WaylandSocket()[0] != '/') return Compositor::kNone;
   wl_display* display = wl_display_connect(nullptr);
-  if (display == nullptr) return false;
+  if (display == nullptr) return Compositor::kNone;
   bool seat = false;
   static constexpr wl_registry_listener kListener = {&Announced, &Withdrawn};
   wl_registry* registry = wl_display_get_registry(display);
@@ -82,13 +84,14 @@ bool CompositorWithoutSeat() {
                         wl_display_roundtrip(display) >= 0;
   if (registry != nullptr) wl_registry_destroy(registry);
   wl_display_disconnect(display);
-  return answered && !seat;
+  if (!answered) return Compositor::kNone;
+  return seat ? Compositor::kWithSeat : Compositor::kWithoutSeat;
 }
 
 }  // namespace
 
 std::string VideoBlocker() {
-  if (!SdlWouldTryWayland() || !CompositorWithoutSeat()) return {};
+  if (!SdlWouldTryWayland() || FindCompositor() != Compositor::kWithoutSeat) return {};
   return "the Wayland compositor at " + WaylandSocket() +
          " offers no seat (no keyboard or pointer), which SDL cannot start without; give it an "
          "input device, " +
@@ -98,7 +101,8 @@ std::string VideoBlocker() {
 std::string VideoStartFailure(const std::string& sdlError) {
   std::string line = "cannot start the display (" + sdlError + ")";
   const char* requested = RequestedDrivers();
-  if (requested != nullptr && Names(requested, "wayland")) {
+  if (requested != nullptr && Names(requested, "wayland") &&
+      FindCompositor() == Compositor::kNone) {
     line += ": no Wayland compositor answers at " + WaylandSocket() +
             "; start the game in a Wayland session, " + OrX11();
   }
