@@ -110,6 +110,7 @@ for _ in $(seq 100); do
   [ -S "$XDG_RUNTIME_DIR/curbside-x11" ] && break
   sleep 0.1
 done
+[ -S "$XDG_RUNTIME_DIR/curbside-x11" ] || { echo "Weston did not start on the X server"; exit 1; }
 export WAYLAND_DISPLAY=curbside-x11
 # Parks the pointer until Weston's screenshot shows nothing but the desktop outside the corner.
 # Weston's X11 backend moves its pointer by the X pointer's steps, held to its output: a step
