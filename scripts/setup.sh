@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libsdl2-dev libfreetype-dev fonts-dejavu-core
+  libsdl2-dev libwayland-dev libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libtiff-dev  # a baseline of the benchmark (bench/) only; the game never links it
   clang  # the benchmark (bench/run.sh) is built with both g++ and clang

@@ -41,5 +41,26 @@ TEST(PixelExpand, PicturesFollowBothPitches) {
   EXPECT_EQ(out, expected);
 }
 
+// A picture wide enough for the eight-pixel steps, with a tail and padded rows, holding nearly
+// every colour: each pixel is widened as the single-pixel form widens it.
+TEST(PixelExpand, WidePicturesMatchSinglePixels) {
+  const Rgb565Expander expand;
+  constexpr int kWidth = 259, kHeight = 253, kInStride = 263, kOutStride = 261;
+  std::vector<std::uint16_t> in(kInStride * kHeight);
+  for (std::size_t i = 0; i < in.size(); ++i)
+    in[i] = static_cast<std::uint16_t>(i * 40503u);
+  std::vector<std::uint32_t> out(kOutStride * kHeight, 0xDEADBEEF);
+  expand.Picture(in.data(), kInStride * 2, out.data(), kOutStride * 4, kWidth, kHeight);
+  int mismatches = 0;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kOutStride; ++x) {
+      const std::uint32_t expected =
+          x < kWidth ? expand(in[y * kInStride + x]) : std::uint32_t{0xDEADBEEF};
+      mismatches += out[y * kOutStride + x] != expected;
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
 }  // namespace
 }  // namespace engine::platform

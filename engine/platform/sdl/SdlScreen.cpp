@@ -4,6 +4,8 @@
 
 #include <SDL_video.h>
 
+#include "engine/platform/sdl/SdlRendererChoice.h"
+
 namespace engine::platform::sdl {
 
 PixelMemory::PixelMemory(Size size)
@@ -23,14 +25,7 @@ Ticket SdlScreen::OpenRenderer(WindowHandle window) {
   SDL_Window* sdlWindow = SDL_GetWindowFromID(window);
   if (sdlWindow == nullptr) return 0;
   FreeRenderer();
-  // Vsync where the driver has it; SDL falls back to a simulation of it, which the pacer
-  // corrects.
-  SDL_Renderer* renderer =
-      SDL_CreateRenderer(sdlWindow, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-  if (renderer == nullptr) {
-    renderer = SDL_CreateRenderer(sdlWindow, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_PRESENTVSYNC);
-  }
-  if (renderer == nullptr) renderer = SDL_CreateRenderer(sdlWindow, -1, SDL_RENDERER_SOFTWARE);
+  SDL_Renderer* renderer = CreateGameRenderer(sdlWindow);
   if (renderer == nullptr) return 0;
 
   SDL_RendererInfo info{};
@@ -131,8 +126,12 @@ DisplayResult SdlScreen::Present(Ticket texture, const PixelMemory& picture) {
   if (!placement.exact && placement.sharpScale > 1) source = Sharpened(placement.sharpScale);
   SDL_SetTextureScaleMode(source, placement.exact ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
   const SDL_Rect destination{shown.left, shown.top, shown.Width(), shown.Height()};
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, SDL_ALPHA_OPAQUE);
-  SDL_RenderClear(renderer_);
+  // Only bars need clearing: a picture that covers the output replaces every pixel of it.
+  if (shown.left > 0 || shown.top > 0 || shown.Width() < output.width ||
+      shown.Height() < output.height) {
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, SDL_ALPHA_OPAQUE);
+    SDL_RenderClear(renderer_);
+  }
   if (shown.Width() > 0 && shown.Height() > 0) {
     SDL_RenderCopy(renderer_, source, nullptr, &destination);
   }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/platform/sdl/SdlConsole.h"
+#include "engine/platform/sdl/SdlVideoStart.h"
 
 namespace engine::platform::sdl {
 
@@ -58,9 +59,14 @@ SdlWindows::~SdlWindows() {
 bool SdlWindows::RegisterClass(const WindowClass& windowClass) {
   if (windowClass.name.empty()) return false;
   if (!videoStarted_) {
+    if (const std::string blocker = VideoBlocker(); !blocker.empty()) {
+      noDisplay_ = true;
+      ConsoleLine(blocker);
+      return false;
+    }
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
       noDisplay_ = true;
-      ConsoleLine(std::string("cannot start the display (") + SDL_GetError() + ")");
+      ConsoleLine(VideoStartFailure(SDL_GetError()));
       return false;
     }
     const char* requested = SDL_GetHint(SDL_HINT_VIDEODRIVER);

@@ -373,5 +373,26 @@ TEST(SdlNoDisplay, StartFailsWithAClearLine) {
   EXPECT_NE(said.find("INITCLASS_FAILED"), std::string::npos) << said;
 }
 
+// Wayland asked for by name, and no compositor where libwayland looks: the line says where
+// that was and what to do, and start-up fails before SDL can fall back to another driver.
+TEST(SdlNoDisplay, NoWaylandCompositorFailsWithAClearLine) {
+  const tests::TempDir runtime;  // an empty runtime folder: no compositor's socket
+  ScopedEnv video("SDL_VIDEODRIVER", "wayland");
+  ScopedEnv audio("SDL_AUDIODRIVER", "dummy");
+  ScopedEnv folder("XDG_RUNTIME_DIR", runtime.Path().string());
+  ScopedEnv wayland("WAYLAND_DISPLAY", "curbside-none");
+  testing::internal::CaptureStderr();
+  const EngineRun run = RunOnSdl(0, 800, 600, 3);
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(run.exitCode, -1);
+  EXPECT_EQ(run.frames, 0);
+  const std::string line = "): no Wayland compositor answers at " + runtime.Path().string() +
+                           "/curbside-none; start the game in a Wayland session, or unset "
+                           "SDL_VIDEODRIVER to use X11\n";
+  EXPECT_NE(said.find(": cannot start the display ("), std::string::npos) << said;
+  EXPECT_NE(said.find(line), std::string::npos) << said;
+  EXPECT_NE(said.find("INITCLASS_FAILED"), std::string::npos) << said;
+}
+
 }  // namespace
 }  // namespace engine::platform::sdl

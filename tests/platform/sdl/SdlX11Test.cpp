@@ -69,6 +69,30 @@ TEST(SdlX11, RunsWindowedAndFullScreenOnARealDisplay) {
   }
 }
 
+// Xvfb's OpenGL is Mesa's, drawing on the processor: the window is drawn by SDL's software
+// renderer into the X server's shared memory instead, with no GL texture behind it.
+TEST(SdlX11, ProcessorOpenGlGivesWayToTheSoftwareRenderer) {
+  if (!tests::HasEnv("DISPLAY")) GTEST_SKIP() << "no X display; run under xvfb-run";
+  ScopedEnv video("SDL_VIDEODRIVER", std::nullopt);
+  ScopedEnv audio("SDL_AUDIODRIVER", "dummy");
+  ScopedEnv render("SDL_RENDER_DRIVER", std::nullopt);
+  ScopedEnv framebuffer("SDL_FRAMEBUFFER_ACCELERATION", std::nullopt);
+  std::string renderer = "none";
+  bool throughGl = true;
+  const EngineRun run =
+      tests::RunOnSdl(0, 800, 600, 5, [&](core::Engine& engine, Platform&, int frame) {
+        if (frame != 3) return;
+        SDL_Window* window = SDL_GetWindowFromID(engine.GetWindow());
+        SDL_RendererInfo info{};
+        if (SDL_GetRendererInfo(SDL_GetRenderer(window), &info) == 0) renderer = info.name;
+        // Where SDL keeps the GL texture it shows a software frame through.
+        throughGl = SDL_GetWindowData(window, "_SDL_WindowTextureData") != nullptr;
+      });
+  EXPECT_EQ(run.frames, 5);
+  EXPECT_EQ(renderer, "software");
+  EXPECT_FALSE(throughGl);
+}
+
 // What the window was like some frames after a hotkey, on the real display.
 struct X11Mode {
   bool fullscreen = false, framed = false, resizable = false;
