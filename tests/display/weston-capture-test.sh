@@ -15,6 +15,7 @@
 #   tests/display/weston-capture-test.sh build/curbside
 set -euo pipefail
 game=$(realpath "${1:?usage: $0 path/to/curbside}")
+. "$(dirname "$(realpath "$0")")/still-frames.sh"
 work=$(mktemp -d)
 compositor=""
 trap '[ -z "$compositor" ] || kill "$compositor" 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -65,24 +66,8 @@ head -n 1 seatless.err | grep -qF "$said" || fail "headless Weston: $(head -n 1 
 [ "$(grep -c '^curbside:' seatless.err)" -eq 1 ] || fail "headless Weston: more than one line"
 echo "ok: headless Weston (no seat): start-up fails in one line"
 
-# The same still frames as the X11 check: a paused single-player game, the first rules page.
-cat > game.txt <<'SCRIPT'
-5 mouse-move 640 255
-10 mouse-down left
-12 mouse-up left
-330 key-down 39
-380 key-up 39
-420 char p
-SCRIPT
-cat > rules.txt <<'SCRIPT'
-5 mouse-move 640 437
-10 mouse-down left
-12 mouse-up left
-SCRIPT
-"$game" --headless --script game.txt --frames 430 --shot 430:game.tif
-"$game" --headless --script rules.txt --frames 30 --shot 30:rules.tif
-convert -quiet game.tif -depth 8 game.png
-convert -quiet rules.tif -depth 8 rules.png
+# The still frames the screen must show: a paused single-player game, the first rules page.
+still_frames "$game"
 convert rules.png -sample 200% rules-doubled.png
 
 XDG_RUNTIME_DIR=$(runtime x11)

@@ -8,6 +8,7 @@
 #   tests/display/xvfb-capture-test.sh build/curbside
 set -euo pipefail
 game=$(realpath "${1:?usage: $0 path/to/curbside}")
+. "$(dirname "$(realpath "$0")")/still-frames.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -19,27 +20,8 @@ fail() {
   exit 1
 }
 
-# A single-player game: the performer walks right after the count-down, then the game is
-# paused, so every frame from 421 on is the same picture.
-cat > game.txt <<'SCRIPT'
-5 mouse-move 640 255
-10 mouse-down left
-12 mouse-up left
-330 key-down 39
-380 key-up 39
-420 char p
-SCRIPT
-# The first rules page, the same picture from frame 11 on.
-cat > rules.txt <<'SCRIPT'
-5 mouse-move 640 437
-10 mouse-down left
-12 mouse-up left
-SCRIPT
-
-"$game" --headless --script game.txt --frames 430 --shot 430:game.tif
-"$game" --headless --script rules.txt --frames 30 --shot 30:rules.tif
-convert -quiet game.tif -depth 8 game.png
-convert -quiet rules.tif -depth 8 rules.png
+# The still frames the screen must show: a paused single-player game, the first rules page.
+still_frames "$game"
 
 # What runs inside the X session. The game takes its own screenshot of the still frame; once
 # that file is complete the still picture is on the screen. Each step then waits for the
